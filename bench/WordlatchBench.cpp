@@ -1,0 +1,53 @@
+// Puzzle file load and save, and the numbering walk of the largest grid.
+#include "DemoProcsUnit.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+using namespace wl;
+
+namespace {
+
+// A 23x23 grid with a regular pattern of black squares and letters.
+TDemProcs LargePuzzle() {
+    TDemProcs d;
+    d.NewPuzzle(23);
+    for (int x = 1; x <= 23; ++x)
+        for (int y = 1; y <= 23; ++y)
+            d.Puzzle.Solution(x, y) =
+                (x % 4 == 0 && y % 3 == 0) ? BlackSquare : std::uint8_t('A' + (x * y) % 26);
+    return d;
+}
+
+std::string TempPath(const char* name) {
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
+void BM_LoadPuzzle(benchmark::State& state) {
+    TDemProcs d = LargePuzzle();
+    const auto path = TempPath("bench_load.xwd");
+    d.SavePuzzle(path);
+    for (auto _ : state) {
+        d.LoadPuzzle(path);
+        benchmark::DoNotOptimize(d.Puzzle.GridSize);
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_LoadPuzzle);
+
+void BM_SavePuzzle(benchmark::State& state) {
+    TDemProcs d = LargePuzzle();
+    const auto path = TempPath("bench_save.xwd");
+    for (auto _ : state) d.SavePuzzle(path);
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_SavePuzzle);
+
+void BM_NumberGrid23(benchmark::State& state) {
+    const TDemProcs d = LargePuzzle();
+    for (auto _ : state) benchmark::DoNotOptimize(NumberGrid(d.Puzzle));
+}
+BENCHMARK(BM_NumberGrid23);
+
+}  // namespace

@@ -1,0 +1,214 @@
+#include "WordList.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+namespace hm {
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineBreak(char c) {
+    return c == '\r' || c == '\n';
+}
+
+std::string systemErrorText(int error) {
+    return std::generic_category().message(error);
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// The whole file as bytes; on failure error holds the system's error text.
+bool readFile(const std::filesystem::path& file, std::string& bytes, std::string& error) {
+    FileHandle f(std::fopen(file.c_str(), "rb"));
+    if (!f) {
+        error = systemErrorText(errno);
+        return false;
+    }
+    bytes.clear();
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) bytes.append(buffer, n);
+    if (std::ferror(f.get())) {
+        error = systemErrorText(errno ? errno : EIO);
+        return false;
+    }
+    return true;
+}
+
+// Writes bytes to a temporary file beside file and renames it over file, so the
+// file is either the old one or the new one, never a half-written one.
+bool replaceFile(const std::filesystem::path& file, const std::string& bytes, std::string& error) {
+    std::filesystem::path temp = file;
+    temp += ".tmp";
+    {
+        FileHandle f(std::fopen(temp.c_str(), "wb"));
+        if (!f) {
+            error = systemErrorText(errno);
+            return false;
+        }
+        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size() &&
+                             std::fflush(f.get()) == 0;
+        const int writeError = errno;
+        if (!written || std::fclose(f.release()) != 0) {
+            error = systemErrorText(written ? errno : writeError);
+            std::filesystem::remove(temp);
+            return false;
+        }
+    }
+    std::error_code ec;
+    const auto perms = std::filesystem::status(file, ec).permissions();
+    if (!ec && perms != std::filesystem::perms::unknown)
+        std::filesystem::permissions(temp, perms, ec);
+    std::filesystem::rename(temp, file, ec);
+    if (ec) {
+        error = ec.message();
+        std::filesystem::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+
+std::string quoted(const std::filesystem::path& file) {
+    return "\"" + file.string() + "\"";
+}
+
+} // namespace
+
+std::vector<std::string> WordList::listBoxWords() const {
+    std::vector<std::string> shown;
+    shown.reserve(words.size());
+    for (const std::string& word : words) shown.push_back(lowerCase(word));
+    std::sort(shown.begin(), shown.end());
+    return shown;
+}
+
+std::filesystem::path defaultWordFile() {
+    std::error_code ec;
+    return std::filesystem::current_path(ec) / "wordlist.dat";
+}
+
+bool SequentialReader::next(std::string& item) {
+    while (!rest_.empty()) {
+        std::size_t i = 0;
+        while (i < rest_.size() && isBlank(rest_[i])) ++i;
+        if (i == rest_.size()) break;
+        std::string_view value;
+        if (rest_[i] == '"') {
+            const std::size_t close = rest_.find('"', i + 1);
+            const std::size_t end = close == std::string_view::npos ? rest_.size() : close;
+            value = rest_.substr(i + 1, end - i - 1);
+            i = close == std::string_view::npos ? rest_.size() : close + 1;
+            // Whatever follows the closing quote up to the separator is not part of the item.
+            while (i < rest_.size() && rest_[i] != ',' && !isLineBreak(rest_[i])) ++i;
+        } else {
+            std::size_t end = i;
+            while (end < rest_.size() && rest_[end] != ',' && !isLineBreak(rest_[end])) ++end;
+            value = rest_.substr(i, end - i);
+            while (!value.empty() && isBlank(value.back())) value.remove_suffix(1);
+            i = end;
+        }
+        // One separator: a comma, or a line break (CR LF, CR or LF).
+        if (i < rest_.size() && rest_[i] == ',') {
+            ++i;
+        } else if (i < rest_.size() && rest_[i] == '\r') {
+            ++i;
+            if (i < rest_.size() && rest_[i] == '\n') ++i;
+        } else if (i < rest_.size() && rest_[i] == '\n') {
+            ++i;
+        }
+        rest_.remove_prefix(i);
+        if (!value.empty()) {
+            item.assign(value);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isPlayableWord(std::string_view word) {
+    return !word.empty() && word.size() <= MaxShownLetters &&
+           std::all_of(word.begin(), word.end(),
+                       [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+}
+
+std::string upperCase(std::string_view text) {
+    std::string result(text);
+    for (char& c : result)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return result;
+}
+
+std::string lowerCase(std::string_view text) {
+    std::string result(text);
+    for (char& c : result)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return result;
+}
+
+LoadResult loadWords(const std::filesystem::path& file, WordList& list) {
+    list.words.clear();
+    std::string bytes, error;
+    if (!readFile(file, bytes, error))
+        return {false, "Cannot read the word list " + quoted(file) + ": " + error + "."};
+
+    // Counting pass, then one sizing and a reading pass that fills without resizing.
+    std::size_t count = 0;
+    std::string item;
+    for (SequentialReader counter(bytes); counter.next(item);) ++count;
+    list.words.resize(count);
+    SequentialReader reader(bytes);
+    for (std::string& word : list.words) reader.next(word);
+
+    if (count == 0) return {false, "The word list " + quoted(file) + " holds no words."};
+    if (std::none_of(list.words.begin(), list.words.end(), isPlayableWord)) {
+        list.words.clear();
+        return {false, "The word list " + quoted(file) +
+                           " holds no word of 1 to 10 letters A to Z that the game can show."};
+    }
+    return {true, {}};
+}
+
+AddResult addWord(std::string_view typed, const std::filesystem::path& file, WordList& list) {
+    std::string_view trimmed = typed;
+    while (!trimmed.empty() && isBlank(trimmed.front())) trimmed.remove_prefix(1);
+    while (!trimmed.empty() && isBlank(trimmed.back())) trimmed.remove_suffix(1);
+    if (trimmed.size() < 4 || trimmed.size() > 10)
+        return {AddStatus::BadLength, BadLengthMessage, {}};
+
+    std::string word = upperCase(trimmed);
+    if (std::find(list.words.begin(), list.words.end(), word) != list.words.end())
+        return {AddStatus::Duplicate, DuplicateMessage, {}};
+
+    // Opening for appending tells a read-only file apart before anything is written.
+    std::string existing, error;
+    {
+        FileHandle probe(std::fopen(file.c_str(), "ab"));
+        if (!probe || !readFile(file, existing, error)) {
+            if (!probe) error = systemErrorText(errno);
+            return {AddStatus::FileError,
+                    "Cannot add to the word list " + quoted(file) + ": " + error + ".",
+                    {}};
+        }
+    }
+    // A last line without its line break would otherwise swallow the new word.
+    if (!existing.empty() && !isLineBreak(existing.back())) existing += "\r\n";
+    existing += "\"" + word + "\"\r\n";
+    if (!replaceFile(file, existing, error))
+        return {AddStatus::FileError,
+                "Cannot add to the word list " + quoted(file) + ": " + error + ".",
+                {}};
+
+    list.words.push_back(word);
+    return {AddStatus::Added, {}, word};
+}
+
+} // namespace hm

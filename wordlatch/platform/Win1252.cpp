@@ -1,0 +1,1 @@
+#include "Win1252.h"

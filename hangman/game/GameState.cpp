@@ -140,7 +140,9 @@ void HangmanGame::resetCounters() {
 }
 
 void HangmanGame::Command1_Click(std::int16_t index) {
+    // Only a shown, enabled button can be clicked.
     if (index < 0 || index >= LetterButtonCount) return;
+    if (!form.Command1[index].visible || !form.Command1[index].enabled) return;
     form.Command1[index].visible = false;
     gameState = 1;
     const std::string letter(1, static_cast<char>('A' + index));
@@ -179,6 +181,7 @@ void HangmanGame::Command2_Click() {
 }
 
 void HangmanGame::Command3_Click() {
+    if (!form.Command3Enabled) return; // a disabled button delivers no click
     if (!form.Picture9Visible) {
         if (!form.Picture8Visible) {
             addToLabel(form.Label5, 1);

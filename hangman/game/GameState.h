@@ -76,12 +76,13 @@ struct Form1State {
     bool Line3Visible = true;
     bool Line4Visible = true;
     bool Command3Enabled = true;
-    FocusTarget focus = FocusTarget::None; // set when the game asks for a focus move
-    int Picture1Width = 735;               // twips
-    std::string Label2;                    // " 7 Letters"
-    std::string Label4 = "0";              // games won
-    std::string Label5 = "0";              // games lost
-    std::string Label7 = "0";              // score
+    // Where the game wants the keyboard focus; the window moves it and sets None again.
+    FocusTarget focus = FocusTarget::None;
+    int Picture1Width = 735;  // twips
+    std::string Label2;       // " 7 Letters"
+    std::string Label4 = "0"; // games won
+    std::string Label5 = "0"; // games lost
+    std::string Label7 = "0"; // score
     std::string StatusBar1 = DesignedStatus;
     bool mnuSoundChecked = true;
 };
@@ -112,6 +113,8 @@ public:
     std::optional<std::string> startUp(const std::filesystem::path& wordFile = defaultWordFile());
     void resetCounters();
 
+    // The guess. Like the buttons themselves, a hidden or disabled letter (and a
+    // disabled Reveal Word) takes no click.
     void Command1_Click(std::int16_t index); // 0 <= index <= 25
     void Command2_Click();                   // New Word
     void mnuNew_Click() { Command2_Click(); }

@@ -188,24 +188,26 @@ AddResult addWord(std::string_view typed, const std::filesystem::path& file, Wor
     if (std::find(list.words.begin(), list.words.end(), word) != list.words.end())
         return {AddStatus::Duplicate, DuplicateMessage, {}};
 
-    // Opening for appending tells a read-only file apart before anything is written.
+    // Opening for appending tells a read-only file apart before anything is written;
+    // a file it had to create is removed again when the append fails.
+    std::error_code ec;
+    const bool existed = std::filesystem::exists(file, ec);
+    const auto failed = [&](const std::string& error) {
+        if (!existed) std::filesystem::remove(file, ec);
+        return AddResult{AddStatus::FileError,
+                         "Cannot add to the word list " + quoted(file) + ": " + error + ".",
+                         {}};
+    };
     std::string existing, error;
     {
         FileHandle probe(std::fopen(file.c_str(), "ab"));
-        if (!probe || !readFile(file, existing, error)) {
-            if (!probe) error = systemErrorText(errno);
-            return {AddStatus::FileError,
-                    "Cannot add to the word list " + quoted(file) + ": " + error + ".",
-                    {}};
-        }
+        if (!probe) return failed(systemErrorText(errno));
+        if (!readFile(file, existing, error)) return failed(error);
     }
     // A last line without its line break would otherwise swallow the new word.
     if (!existing.empty() && !isLineBreak(existing.back())) existing += "\r\n";
     existing += "\"" + word + "\"\r\n";
-    if (!replaceFile(file, existing, error))
-        return {AddStatus::FileError,
-                "Cannot add to the word list " + quoted(file) + ": " + error + ".",
-                {}};
+    if (!replaceFile(file, existing, error)) return failed(error);
 
     list.words.push_back(word);
     return {AddStatus::Added, {}, word};

@@ -1,0 +1,120 @@
+// The grid window: draws the puzzle record and edits it with mouse and keys.
+#pragma once
+
+#include "DemoProcsUnit.h"
+#include "GridPainter.h"
+#include "GridPeers.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+#include <functional>
+#include <random>
+
+namespace wl {
+
+// Services of the platform the grid window uses.
+struct TGridServices {
+    // A pause of the given milliseconds that keeps the windows alive.
+    std::function<void(int)> WaitFor;
+    // Height of a tool window's narrow caption, in pixels.
+    int SmallCaptionHeight = 0;
+};
+
+// Drawing model: the window keeps an off-screen canvas that paintEvent copies
+// to the screen. A full repaint (Invalidate) draws the whole grid into it again;
+// the immediate drawings (highlighted word, typed square, painted square, grey
+// answers, celebration, error crosses) draw into the canvas at once and stay
+// until the next full repaint.
+//
+// The caption: a window frame is drawn by the window system, which Qt cannot
+// ask to draw it as active. The window keeps its inactive palette equal to its
+// active one, so everything Qt draws for it looks the same whether it has the
+// focus or not.
+class TDemGridForm : public QWidget {
+    Q_OBJECT
+
+public:
+    // `procs` holds the record and the puzzle-wide globals; the window reads
+    // and writes them in place and must not outlive them.
+    TDemGridForm(TDemProcs& procs, TGridServices services, QWidget* parent = nullptr);
+
+    // Fields read and set by the other windows.
+    int TextOffset = 0;
+    QColor GridColor = Qt::black;
+    QColor PaperColor = Qt::white;
+    QFont Font;
+    QColor FontColor = Qt::black;
+    QPoint CursorPos;  // a pixel point inside the cursor square
+    int Direction = 0; // 0 no word selected, 1 across, 2 down
+    bool Cheated = false;
+    bool SymmetryOn = true;
+    bool SwapButtons = false;
+
+    void SetPeers(TGridMainPeer* main, TGridClueListPeer* clueList, TGridAutocluePeer* autoclue);
+
+    // The outer size of the window with its frame and narrow caption.
+    int OuterWidth() const;
+    int OuterHeight() const;
+    // The square under a pixel point; may lie outside the grid.
+    QPoint SquareAt(QPoint point) const;
+
+    void ResetCanvas();
+    // Redraws the word from the square under `point` to its end in `colour`;
+    // white un-highlights and clears Direction.
+    void HighlightWord(QPoint point, const QColor& colour);
+    void ShowAnswers();
+    void Celebrate();
+    void MarkErrors();
+    // The ordinary invalidate-and-paint: removes every immediate drawing.
+    void Invalidate();
+
+    // Editing.
+    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint point);
+    void FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPoint point);
+    void FormKeyPress(char key);
+    void PaintSquare(QPoint point, bool makeWhite);
+    void SelectWord(QPoint point, Qt::MouseButton button);
+    // `key` is upper case: a letter, space, "+", Enter (13) or backspace (8).
+    void TypeKey(char key);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormShow();
+    void FormPaint();
+    void FormCloseQuery(QCloseEvent* event);
+    // Brings the canvas up to date before an immediate drawing.
+    void EnsureCanvas();
+    TGridLook Look() const;
+    void DrawNow(const std::function<void(TGridPainter&)>& draw);
+    void WaitFor(int ms);
+    bool InGrid(int x, int y) const;
+    // Paints one square black or white and detaches its clue entries.
+    void SetSquare(int x, int y, bool makeWhite);
+    // The byte at (x, y) as Enter keeps it: 0 as a space, in construction 32 as "?".
+    char KeptChar(int x, int y) const;
+    char StepBack(int& x, int& y, QColor& fill);
+    void EndOfWord();
+    void SelectClueOf(int x, int y);
+
+    TDemProcs& Procs;
+    TGridServices Services;
+    TGridMainPeer* MainPeer = nullptr;
+    TGridClueListPeer* ClueListPeer = nullptr;
+    TGridAutocluePeer* AutocluePeer = nullptr;
+    QImage Canvas;
+    bool CanvasStale = true;
+    std::mt19937 Random;
+};
+
+} // namespace wl

@@ -1,0 +1,39 @@
+#include "QtWaveBackend.h"
+
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QString>
+#include <QUrl>
+
+namespace hm {
+
+QtWaveBackend::QtWaveBackend() = default;
+QtWaveBackend::~QtWaveBackend() = default;
+
+void QtWaveBackend::open(const std::string& alias, const std::filesystem::path& file) {
+    // Without an output device there is nothing to load the sound for.
+    if (QMediaDevices::audioOutputs().isEmpty()) return;
+    auto effect = std::make_unique<QSoundEffect>();
+    effect->setSource(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+    effects_[alias] = std::move(effect);
+}
+
+void QtWaveBackend::rewind(const std::string& alias) {
+    if (QSoundEffect* effect = find(alias)) effect->stop();
+}
+
+void QtWaveBackend::play(const std::string& alias) {
+    if (QSoundEffect* effect = find(alias)) effect->play();
+}
+
+void QtWaveBackend::close(const std::string& alias) {
+    effects_.erase(alias);
+}
+
+QSoundEffect* QtWaveBackend::find(const std::string& alias) const {
+    const auto it = effects_.find(alias);
+    return it == effects_.end() ? nullptr : it->second.get();
+}
+
+} // namespace hm

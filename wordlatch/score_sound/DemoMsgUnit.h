@@ -13,6 +13,17 @@ namespace wl {
 
 class IWaiter;
 
+// A raised panel whose caption is drawn right-aligned with its trailing spaces,
+// which keep the words that far off the right edge.
+class TInfoPanel : public QFrame {
+public:
+    explicit TInfoPanel(QWidget* parent);
+    QString Caption;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 inline constexpr std::uint8_t InfoSaving = 1;
 inline constexpr std::uint8_t InfoPrinting = 2;
 inline constexpr std::uint8_t InfoExporting = 3;
@@ -42,8 +53,8 @@ protected:
 private:
     QWidget* GridWindow;
     IWaiter& Waiter;
-    QLabel* Panel1; // the panel filling the window, its caption right-aligned
-    QLabel* Image1; // the 34 x 31 picture
+    TInfoPanel* Panel1; // the panel filling the window
+    QLabel* Image1;     // the 34 x 31 picture
 };
 
 } // namespace wl

@@ -1,7 +1,5 @@
 #include "QtWaveBackend.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QString>
 #include <QUrl>
@@ -12,8 +10,8 @@ QtWaveBackend::QtWaveBackend() = default;
 QtWaveBackend::~QtWaveBackend() = default;
 
 void QtWaveBackend::open(const std::string& alias, const std::filesystem::path& file) {
-    // Without an output device there is nothing to load the sound for.
-    if (QMediaDevices::audioOutputs().isEmpty()) return;
+    // QSoundEffect decodes the wave itself and plays through Qt's own audio output;
+    // without a device it reports to the log and stays silent.
     auto effect = std::make_unique<QSoundEffect>();
     effect->setSource(QUrl::fromLocalFile(QString::fromStdString(file.string())));
     effects_[alias] = std::move(effect);

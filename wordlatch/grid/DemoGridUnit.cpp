@@ -11,9 +11,10 @@
 
 namespace wl {
 
-TDemGridForm::TDemGridForm(TDemProcs& procs, TGridServices services, QWidget* parent)
+TDemGridForm::TDemGridForm(TDemProcs& procs, IWaiter& waiter, const TSystemMetrics& metrics,
+                           QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), Procs(procs),
-      Services(std::move(services)) {
+      Waiter(waiter), SmallCaptionHeight(metrics.SmallCaptionHeight) {
     setObjectName("DemGridForm");
     // Keys go to the grid whenever it is the active window.
     setFocusPolicy(Qt::StrongFocus);
@@ -44,7 +45,7 @@ int TDemGridForm::OuterWidth() const {
 }
 
 int TDemGridForm::OuterHeight() const {
-    return Services.SmallCaptionHeight + Procs.Puzzle.Side() * Procs.CellSize + 7;
+    return SmallCaptionHeight + Procs.Puzzle.Side() * Procs.CellSize + 7;
 }
 
 QPoint TDemGridForm::SquareAt(QPoint point) const {
@@ -70,10 +71,6 @@ void TDemGridForm::ResetCanvas() {
 
 TGridLook TDemGridForm::Look() const {
     return {Procs.CellSize, GridColor, PaperColor, Font, FontColor};
-}
-
-void TDemGridForm::WaitFor(int ms) {
-    if (Services.WaitFor) Services.WaitFor(ms);
 }
 
 void TDemGridForm::showEvent(QShowEvent* event) {
@@ -183,14 +180,14 @@ void TDemGridForm::Celebrate() {
                     grid.Letter(x, y, char(Procs.Puzzle.Solution(x, y)), CelebratePalette[k]);
             }
         });
-        WaitFor(2);
+        Waiter.WaitFor(2);
     }
     Invalidate();
 }
 
 void TDemGridForm::MarkErrors() {
     // Lets a pending repaint (the score card closing over the grid) happen first.
-    WaitFor(5);
+    Waiter.WaitFor(5);
     DrawNow([](TGridPainter& grid) { grid.Errors(); });
 }
 

@@ -4,6 +4,8 @@
 #include "DemoProcsUnit.h"
 #include "GridPainter.h"
 #include "GridPeers.h"
+#include "SystemMetrics.h"
+#include "WaitFor.h"
 
 #include <QColor>
 #include <QFont>
@@ -15,14 +17,6 @@
 #include <random>
 
 namespace wl {
-
-// Services of the platform the grid window uses.
-struct TGridServices {
-    // A pause of the given milliseconds that keeps the windows alive.
-    std::function<void(int)> WaitFor;
-    // Height of a tool window's narrow caption, in pixels.
-    int SmallCaptionHeight = 0;
-};
 
 // Drawing model: the window keeps an off-screen canvas that paintEvent copies
 // to the screen. A full repaint (Invalidate) draws the whole grid into it again;
@@ -39,8 +33,11 @@ class TDemGridForm : public QWidget {
 
 public:
     // `procs` holds the record and the puzzle-wide globals; the window reads
-    // and writes them in place and must not outlive them.
-    TDemGridForm(TDemProcs& procs, TGridServices services, QWidget* parent = nullptr);
+    // and writes them in place. `waiter` pauses the celebration and the error
+    // crosses; `metrics` gives the narrow caption's height. The window must
+    // not outlive `procs` or `waiter`.
+    TDemGridForm(TDemProcs& procs, IWaiter& waiter, const TSystemMetrics& metrics,
+                 QWidget* parent = nullptr);
 
     // Fields read and set by the other windows.
     int TextOffset = 0;
@@ -97,7 +94,6 @@ private:
     void EnsureCanvas();
     TGridLook Look() const;
     void DrawNow(const std::function<void(TGridPainter&)>& draw);
-    void WaitFor(int ms);
     bool InGrid(int x, int y) const;
     // Paints one square black or white and detaches its clue entries.
     void SetSquare(int x, int y, bool makeWhite);
@@ -108,7 +104,8 @@ private:
     void SelectClueOf(int x, int y);
 
     TDemProcs& Procs;
-    TGridServices Services;
+    IWaiter& Waiter;
+    int SmallCaptionHeight;
     TGridMainPeer* MainPeer = nullptr;
     TGridClueListPeer* ClueListPeer = nullptr;
     TGridAutocluePeer* AutocluePeer = nullptr;

@@ -16,8 +16,7 @@ double systemTimeOfDay() {
     using namespace std::chrono;
     const auto now = system_clock::now();
     const std::time_t t = system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&t, &local);
+    const std::tm local = *std::localtime(&t); // one window thread: the shared buffer is safe
     const double fraction =
         duration<double>(now - system_clock::from_time_t(t)).count(); // 0 <= fraction < 1
     return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
@@ -126,6 +125,7 @@ std::optional<std::string> HangmanGame::startUp(const std::filesystem::path& wor
     clearLetterBoxes();
     resetGallows();
     resetLetterButtons();
+    this->wordFile = wordFile;
     const LoadResult loaded = loadWords(wordFile, words);
     if (!loaded.ok) return loaded.error;
     pickRandomWord(currentWord);
@@ -137,6 +137,12 @@ void HangmanGame::resetCounters() {
     lettersCorrect = lettersIncorrect = 0;
     winStreak = lossStreak = longestWinStreak = longestLossStreak = 0;
     lastResult = "notPlayed";
+}
+
+bool HangmanGame::wordListMayBeShown() const {
+    const bool noneRevealed = std::none_of(form.Text1.begin(), form.Text1.begin() + MaxShownLetters,
+                                           [](const LetterBox& box) { return box.visible; });
+    return noneRevealed || form.Picture8Visible || form.Picture9Visible;
 }
 
 void HangmanGame::Command1_Click(std::int16_t index) {

@@ -105,13 +105,20 @@ public:
     std::int16_t longestLossStreak = 0;
     std::string lastResult = "notPlayed"; // "notPlayed", "win" or "loss"
 
-    WordList words; // wordList / wordCount
+    WordList words;                 // wordList / wordCount
+    std::filesystem::path wordFile; // the file words came from; appends go there
 
     // Start-up after the sounds, title and high scores: resets counters and board,
     // loads the word file and lays out the first word. Returns the error text when
     // the word list cannot be loaded (the program then ends).
     std::optional<std::string> startUp(const std::filesystem::path& wordFile = defaultWordFile());
     void resetCounters();
+
+    // The add rules of the word list editor on the typed text, appending to wordFile.
+    AddResult addWord(std::string_view typed) { return hm::addWord(typed, wordFile, words); }
+    // The word list editor may open: no letter of a running game is revealed, or a
+    // banner shows. Otherwise it would give the hidden word away.
+    bool wordListMayBeShown() const;
 
     // The guess. Like the buttons themselves, a hidden or disabled letter (and a
     // disabled Reveal Word) takes no click.

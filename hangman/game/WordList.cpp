@@ -26,9 +26,18 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
+std::FILE* openFile(const std::filesystem::path& file, const char* mode) {
+#ifdef _WIN32
+    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(file.c_str(), wideMode.c_str());
+#else
+    return std::fopen(file.c_str(), mode);
+#endif
+}
+
 // The whole file as bytes; on failure error holds the system's error text.
 bool readFile(const std::filesystem::path& file, std::string& bytes, std::string& error) {
-    FileHandle f(std::fopen(file.c_str(), "rb"));
+    FileHandle f(openFile(file, "rb"));
     if (!f) {
         error = systemErrorText(errno);
         return false;
@@ -50,7 +59,7 @@ bool replaceFile(const std::filesystem::path& file, const std::string& bytes, st
     std::filesystem::path temp = file;
     temp += ".tmp";
     {
-        FileHandle f(std::fopen(temp.c_str(), "wb"));
+        FileHandle f(openFile(temp, "wb"));
         if (!f) {
             error = systemErrorText(errno);
             return false;
@@ -200,7 +209,7 @@ AddResult addWord(std::string_view typed, const std::filesystem::path& file, Wor
     };
     std::string existing, error;
     {
-        FileHandle probe(std::fopen(file.c_str(), "ab"));
+        FileHandle probe(openFile(file, "ab"));
         if (!probe) return failed(systemErrorText(errno));
         if (!readFile(file, existing, error)) return failed(error);
     }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -305,6 +307,45 @@ TEST_F(Gameplay, EveryScoreChangeRefreshesTheRating) {
     game.form.Label7 = "950";
     game.Command1_Click(letter('T'));
     EXPECT_EQ(game.form.StatusBar1, "Status: Brain the size of a prune");
+}
+
+TEST_F(Gameplay, TheWordListEditorOpensOnlyWhenItGivesNothingAway) {
+    play("TIGER");
+    EXPECT_TRUE(game.wordListMayBeShown()) << "nothing revealed yet";
+    game.Command1_Click(letter('A'));
+    EXPECT_TRUE(game.wordListMayBeShown()) << "a miss reveals nothing";
+    game.Command1_Click(letter('T'));
+    EXPECT_FALSE(game.wordListMayBeShown());
+    game.Command3_Click();
+    EXPECT_TRUE(game.wordListMayBeShown()) << "the loss banner shows";
+    win("LEVEL");
+    EXPECT_TRUE(game.wordListMayBeShown()) << "the win banner shows";
+}
+
+TEST_F(Gameplay, StartUpLaysOutARunningGameAndAppendsToItsWordFile) {
+    const auto file = std::filesystem::temp_directory_path() / "hangman_startup_wordlist.dat";
+    std::ofstream(file, std::ios::binary) << "\"tiger\"\r\n\"LAST\"\r\n";
+    game.lastResult = "win";
+    game.lettersCorrect = 9;
+    ASSERT_FALSE(game.startUp(file).has_value());
+    EXPECT_EQ(game.currentWord, "TIGER");
+    EXPECT_EQ(game.form.Picture1Width, 615 + 3 * 260);
+    EXPECT_EQ(game.lastResult, "notPlayed");
+    EXPECT_EQ(game.lettersCorrect, 0);
+    EXPECT_EQ(game.form.Label7, "0");
+    EXPECT_EQ(game.form.StatusBar1, "Status: Brain Dead");
+    EXPECT_TRUE(game.form.Command3Enabled);
+    EXPECT_TRUE(game.form.Frame1Visible && game.form.Line1Visible && game.form.Line4Visible);
+    for (const auto& button : game.form.Command1) EXPECT_TRUE(button.visible && button.enabled);
+
+    EXPECT_EQ(game.addWord(" zebra ").status, hm::AddStatus::Added);
+    EXPECT_EQ(game.words.wordCount(), 3);
+    hm::WordList reread;
+    ASSERT_TRUE(hm::loadWords(file, reread).ok);
+    EXPECT_EQ(reread.words.back(), "ZEBRA");
+    std::filesystem::remove(file);
+
+    EXPECT_TRUE(game.startUp(file).has_value()) << "a missing word file stops the start-up";
 }
 
 TEST(Rating, BoundsBelongToTheNextRung) {

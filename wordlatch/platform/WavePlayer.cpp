@@ -11,7 +11,9 @@
 
 namespace wl {
 
-TQtWavePlayer::TQtWavePlayer() = default;
+TQtWavePlayer::TQtWavePlayer(std::function<bool()> hasOutput) : HasOutput(std::move(hasOutput)) {
+    if (!HasOutput) HasOutput = [] { return !QMediaDevices::audioOutputs().isEmpty(); };
+}
 TQtWavePlayer::~TQtWavePlayer() = default;
 
 QSoundEffect* TQtWavePlayer::Effect(const QString& name) {
@@ -26,7 +28,7 @@ QSoundEffect* TQtWavePlayer::Effect(const QString& name) {
 void TQtWavePlayer::Play(const QString& name, bool synchronous) {
     if (Current) Current->stop();
     Current = nullptr;
-    if (QMediaDevices::audioOutputs().isEmpty()) return;
+    if (!HasOutput()) return;
     QSoundEffect* effect = Effect(name);
     if (!effect) return;
     Current = effect;
@@ -47,6 +49,11 @@ void TQtWavePlayer::Play(const QString& name, bool synchronous) {
     });
     QTimer::singleShot(static_cast<int>(seconds * 1000) + 1000, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool TQtWavePlayer::IsPlaying(const QString& name) const {
+    auto found = Effects.find(name);
+    return found != Effects.end() && found->second->isPlaying();
 }
 
 double TWaveInfo::Seconds() const {

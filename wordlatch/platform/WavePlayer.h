@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -22,12 +23,17 @@ public:
 // QSoundEffect on the Qt resources; silent where no audio output exists.
 class TQtWavePlayer : public IWavePlayer {
 public:
-    TQtWavePlayer();
+    // `hasOutput` tells whether an audio output exists, asked at every play
+    // (by default: QMediaDevices lists one).
+    explicit TQtWavePlayer(std::function<bool()> hasOutput = {});
     ~TQtWavePlayer() override;
     void Play(const QString& name, bool synchronous) override;
+    // Whether the sound `name` was started and is still playing.
+    bool IsPlaying(const QString& name) const;
 
 private:
     QSoundEffect* Effect(const QString& name);
+    std::function<bool()> HasOutput;
     std::map<QString, std::unique_ptr<QSoundEffect>> Effects;
     QSoundEffect* Current = nullptr;
 };

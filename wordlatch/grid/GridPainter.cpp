@@ -1,5 +1,7 @@
 #include "GridPainter.h"
 
+#include "Win1252.h"
+
 #include <QFontMetrics>
 #include <QPen>
 #include <QString>
@@ -40,7 +42,7 @@ void TGridPainter::Square(int x, int y, const QColor& fill) {
 
 void TGridPainter::Letter(int x, int y, char c, const QColor& colour) {
     if (c == 0 || c == ' ') return;
-    const QString text(QChar(static_cast<unsigned char>(c)));
+    const QString text = FromWin1252(std::string_view(&c, 1));
     const QFontMetrics metrics = Painter.fontMetrics();
     const int left =
         (x - 1) * Look.CellSize + (Look.CellSize - metrics.horizontalAdvance(text)) / 2;

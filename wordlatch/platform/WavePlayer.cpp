@@ -7,7 +7,6 @@
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
-#include <QtEndian>
 
 namespace wl {
 
@@ -64,12 +63,10 @@ double TWaveInfo::Seconds() const {
 
 TWaveInfo ReadWaveInfo(const QByteArray& bytes) {
     TWaveInfo info;
-    const auto u16 = [&](qsizetype at) {
-        return qFromLittleEndian<quint16>(bytes.constData() + at);
-    };
-    const auto u32 = [&](qsizetype at) {
-        return qFromLittleEndian<quint32>(bytes.constData() + at);
-    };
+    // Little-endian fields; every caller has checked that the bytes are there.
+    const auto byte = [&](qsizetype at) { return quint32(static_cast<uchar>(bytes[at])); };
+    const auto u16 = [&](qsizetype at) { return byte(at) | byte(at + 1) << 8; };
+    const auto u32 = [&](qsizetype at) { return u16(at) | u16(at + 2) << 16; };
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") return info;
     bool haveFormat = false;
     qsizetype at = 12;

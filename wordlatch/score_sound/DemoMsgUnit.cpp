@@ -38,6 +38,7 @@ TInfoWin::TInfoWin(QWidget* gridWindow, IWaiter& waiter)
       GridWindow(gridWindow), Waiter(waiter) {
     setObjectName("InfoWin");
     setFixedSize(194, 69);
+    setAttribute(Qt::WA_ShowWithoutActivating); // the user's typing stays where it was
     setAutoFillBackground(true);
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));

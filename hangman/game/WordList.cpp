@@ -193,6 +193,8 @@ AddResult addWord(std::string_view typed, const std::filesystem::path& file, Wor
     if (trimmed.size() < 4 || trimmed.size() > 10)
         return {AddStatus::BadLength, BadLengthMessage, {}};
 
+    if (!isPlayableWord(trimmed)) return {AddStatus::NotLetters, NotLettersMessage, {}};
+
     std::string word = upperCase(trimmed);
     if (std::find(list.words.begin(), list.words.end(), word) != list.words.end())
         return {AddStatus::Duplicate, DuplicateMessage, {}};

@@ -17,6 +17,9 @@ inline constexpr const char* BadLengthMessage =
 inline constexpr const char* DuplicateMessage =
     "The word you have attempted to add already exists.  Please try another word!";
 
+// A pasted word with other characters would break the quoted record of the file.
+inline constexpr const char* NotLettersMessage = "Please use only the letters A to Z in a word.";
+
 // Letter boxes of the game window: a word longer than this cannot be shown.
 inline constexpr int MaxShownLetters = 10;
 
@@ -66,7 +69,7 @@ struct LoadResult {
 // (the game needs at least one). On failure list is left empty.
 LoadResult loadWords(const std::filesystem::path& file, WordList& list);
 
-enum class AddStatus { Added, BadLength, Duplicate, FileError };
+enum class AddStatus { Added, BadLength, NotLetters, Duplicate, FileError };
 
 struct AddResult {
     AddStatus status;
@@ -74,7 +77,8 @@ struct AddResult {
     std::string word;    // the word as stored (capital letters) when added
 };
 
-// The add rules: trim, 4 to 10 characters, upper case, exact duplicate test, then
+// The add rules: trim, 4 to 10 characters, letters A-Z only (pasted text is not
+// filtered by the window), upper case, exact duplicate test, then
 // the quoted record appended to file (whole file rewritten beside it and renamed
 // over). Only after a successful write does list grow. A failed write reports the
 // system's error text and changes neither the file nor list.

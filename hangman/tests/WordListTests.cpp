@@ -121,6 +121,8 @@ TEST_F(WordFile, LengthAndDuplicateRulesRefuseWithTheirMessages) {
         EXPECT_EQ(result.message, "Please choose a word that is greater than 3 letters or less "
                                   "than 11 letters long.");
     }
+    for (const char* pasted : {"ice cream", "say\"hi\"", "new\r\nline", "tobbin's"})
+        EXPECT_EQ(hm::addWord(pasted, file, list).status, hm::AddStatus::NotLetters) << pasted;
     const hm::AddResult duplicate = hm::addWord("apple", file, list);
     EXPECT_EQ(duplicate.status, hm::AddStatus::Duplicate);
     EXPECT_EQ(duplicate.message,

@@ -1,11 +1,11 @@
+// Program entry of the crossword program.
+#include "WordlatchApp.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Wordlatch Demo");
-    QMainWindow window;
-    window.setWindowTitle("Wordlatch Demo 4");
-    window.show();
-    return app.exec();
+    QApplication qtApp(argc, argv);
+    wl::TWordlatchApp app(wl::RealServices());
+    app.Show();
+    return qtApp.exec();
 }

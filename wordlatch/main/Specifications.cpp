@@ -1,0 +1,57 @@
+#include "Specifications.h"
+
+#include <array>
+
+namespace wl {
+
+int BlackSquarePar(int n) {
+    return n * n / 6;
+}
+
+int WordPar(int n) {
+    // 11, 13 and 15 are the customary figures; the rest carry the series on
+    // while keeping below the 179 words a puzzle can hold.
+    static constexpr std::array<std::pair<int, int>, 7> pars{
+        {{11, 40}, {13, 56}, {15, 78}, {17, 100}, {19, 120}, {21, 140}, {23, 170}}};
+    for (const auto& [side, par] : pars)
+        if (n <= side) return par;
+    return pars.back().second;
+}
+
+TGridCounts CountGrid(const TXwdPuzzle& puzzle) {
+    TGridCounts counts;
+    const int n = puzzle.Side();
+    for (int x = 1; x <= n; ++x)
+        for (int y = 1; y <= n; ++y) {
+            if (puzzle.IsBlack(x, y)) {
+                ++counts.BlackSquares;
+                continue;
+            }
+            counts.Words += int(StartsAcross(puzzle, x, y)) + int(StartsDown(puzzle, x, y));
+        }
+    return counts;
+}
+
+QString SpecificationsText(const TXwdPuzzle& puzzle) {
+    const int n = puzzle.Side();
+    const TGridCounts counts = CountGrid(puzzle);
+    return QString(
+               "Size of Grid: %1\u00D7\r\nBlack Squares: %2  Par: %3\r\nWord Count: %4  Par: %5")
+        .arg(n)
+        .arg(counts.BlackSquares)
+        .arg(BlackSquarePar(n))
+        .arg(counts.Words)
+        .arg(WordPar(n));
+}
+
+TArrangement ArrangeWindows(QSize screen, QSize grid, QSize main) {
+    const int gap = (screen.width() - grid.width() - main.width()) / 3;
+    TArrangement a;
+    a.Grid = {gap, (screen.height() - grid.height()) / 2};
+    a.Main = {2 * gap + grid.width(), 12};
+    a.Clues =
+        QRect(a.Main.x(), main.height() + 20, main.width(), screen.height() - main.height() - 32);
+    return a;
+}
+
+} // namespace wl

@@ -1,0 +1,91 @@
+#include "WordlatchApp.h"
+
+#include "DemoAboutUnit.h"
+#include "DemoGridUnit.h"
+#include "DemoMsgUnit.h"
+#include "HelpWindow.h"
+#include "SFXUnit.h"
+#include "StandIns.h"
+#include "XwinDemo1.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace wl {
+
+TAppServices RealServices() {
+    TAppServices s;
+    s.Boxes = std::make_unique<TQtMessageBoxes>();
+    s.Waiter = std::make_unique<TQtWaiter>();
+    s.Player = std::make_unique<TQtWavePlayer>();
+    s.FileDialogs = std::make_unique<TQtFileDialogs>();
+    s.Metrics = QtSystemMetrics();
+    s.ScreenSize = [] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->geometry().size() : QSize(1024, 768);
+    };
+    s.ProgramFolder = QCoreApplication::applicationDirPath();
+    s.PdfFile = TPrinterChoice::DefaultPdfFile();
+    return s;
+}
+
+TWordlatchApp::TWordlatchApp(TAppServices services)
+    : Services(std::move(services)), Printers(Services.PdfFile, Services.PrinterSetupDialog),
+      Help(std::make_unique<THelpWindow>()) {
+    QCoreApplication::setApplicationName("Wordlatch Demo");
+    const auto created = [this](const char* name) { CreationOrder << name; };
+
+    DemMainForm = std::make_unique<TDemMainForm>(*this);
+    created("TDemMainForm");
+    DemAboutForm = std::make_unique<TDemAboutForm>();
+    created("TDemAboutForm");
+    AutoclueForm = std::make_unique<TAutoclueForm>();
+    created("TAutoclueForm");
+    CluesForm = std::make_unique<TCluesForm>();
+    created("TCluesForm");
+    DemGridForm = std::make_unique<TDemGridForm>(DemProcs, *Services.Waiter, Services.Metrics);
+    DemGridForm->SetPeers(DemMainForm.get(), CluesForm.get(), AutoclueForm.get());
+    created("TDemGridForm");
+    // XwdProcsCreate: the square size from the screen.
+    DemProcs.CellSize = CellSizeFor(Services.Metrics);
+    created("TDemProcs");
+    ExportForm = std::make_unique<TExportForm>();
+    created("TExportForm");
+    ScoreForm = std::make_unique<TScoreForm>();
+    created("TScoreForm");
+    SoundFX = std::make_unique<TSoundFX>(DemProcs, *Services.Player);
+    Prompts = std::make_unique<TPrompts>(*Services.Boxes, *SoundFX);
+    created("TSoundFX");
+    DemPrefForm = std::make_unique<TDemPrefForm>();
+    created("TDemPrefForm");
+    DemPrintForm = std::make_unique<TDemPrintForm>();
+    created("TDemPrintForm");
+    InfoWin = std::make_unique<TInfoWin>(DemGridForm.get(), *Services.Waiter);
+    created("TInfoWin");
+    AnalysisForm = std::make_unique<TAnalysisForm>();
+    created("TAnalysisForm");
+}
+
+TWordlatchApp::~TWordlatchApp() {
+    // Last created, first gone: no window outlives one it refers to.
+    AnalysisForm.reset();
+    InfoWin.reset();
+    DemPrintForm.reset();
+    DemPrefForm.reset();
+    Prompts.reset();
+    SoundFX.reset();
+    ScoreForm.reset();
+    ExportForm.reset();
+    DemGridForm.reset();
+    CluesForm.reset();
+    AutoclueForm.reset();
+    DemAboutForm.reset();
+    DemMainForm.reset();
+}
+
+void TWordlatchApp::Show() {
+    DemMainForm->show();
+}
+
+} // namespace wl

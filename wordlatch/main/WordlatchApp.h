@@ -1,0 +1,89 @@
+// The application object: sets the title and help file, then creates the
+// program's thirteen single instances in their fixed order and owns them until
+// the program ends. A test builds a fresh one per case.
+#pragma once
+
+#include "DemoProcsUnit.h"
+#include "PrinterChoice.h"
+#include "Prompts.h"
+#include "SystemMetrics.h"
+#include "WaitFor.h"
+#include "WavePlayer.h"
+#include "XwdFileDialogs.h"
+
+#include <QSize>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace wl {
+
+class TDemMainForm;
+class TDemAboutForm;
+class TAutoclueForm;
+class TCluesForm;
+class TDemGridForm;
+class TExportForm;
+class TScoreForm;
+class TSoundFX;
+class TDemPrefForm;
+class TDemPrintForm;
+class TInfoWin;
+class TAnalysisForm;
+class THelpWindow;
+
+// The platform services the program runs on; tests put scripted ones in.
+struct TAppServices {
+    std::unique_ptr<IMessageBoxes> Boxes;
+    std::unique_ptr<IWaiter> Waiter;
+    std::unique_ptr<IWavePlayer> Player;
+    std::unique_ptr<IFileDialogs> FileDialogs;
+    TPrinterChoice::TSetupDialog PrinterSetupDialog = TPrinterChoice::QtSetupDialog;
+    TSystemMetrics Metrics;
+    std::function<QSize()> ScreenSize; // the whole screen, for Auto Arrange
+    QString ProgramFolder;             // where the help file lies
+    QString PdfFile;                   // pages go here where no printer is installed
+};
+
+// The real services of the running program. Needs a QApplication.
+TAppServices RealServices();
+
+inline constexpr const char* HelpFileName = "WordlatchDemo.Hlp";
+
+class TWordlatchApp {
+public:
+    explicit TWordlatchApp(TAppServices services);
+    ~TWordlatchApp();
+    TWordlatchApp(const TWordlatchApp&) = delete;
+    TWordlatchApp& operator=(const TWordlatchApp&) = delete;
+
+    TAppServices Services;
+    // The data module's record and globals; the module computes CellSize in its turn.
+    TDemProcs DemProcs;
+    TPrinterChoice Printers;
+    std::unique_ptr<THelpWindow> Help;
+    // The message boxes with their sounds; exists once the sound module does.
+    std::unique_ptr<TPrompts> Prompts;
+
+    // The thirteen instances, in the order of creation.
+    std::unique_ptr<TDemMainForm> DemMainForm;
+    std::unique_ptr<TDemAboutForm> DemAboutForm;
+    std::unique_ptr<TAutoclueForm> AutoclueForm;
+    std::unique_ptr<TCluesForm> CluesForm;
+    std::unique_ptr<TDemGridForm> DemGridForm;
+    std::unique_ptr<TExportForm> ExportForm;
+    std::unique_ptr<TScoreForm> ScoreForm;
+    std::unique_ptr<TSoundFX> SoundFX;
+    std::unique_ptr<TDemPrefForm> DemPrefForm;
+    std::unique_ptr<TDemPrintForm> DemPrintForm;
+    std::unique_ptr<TInfoWin> InfoWin;
+    std::unique_ptr<TAnalysisForm> AnalysisForm;
+
+    // Class names in the order the instances were created.
+    QStringList CreationOrder;
+
+    // Shows the main window (the message loop's first act).
+    void Show();
+};
+
+} // namespace wl

@@ -1,0 +1,43 @@
+#include "XwdFileDialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace wl {
+
+QString QtNameFilter(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString& p : parts[i + 1].split(';', Qt::SkipEmptyParts)) {
+            patterns << p;
+            if (p.toLower() != p) patterns << p.toLower();
+        }
+        QString description = parts[i];
+        // Qt reads the patterns from the parenthesis, so the description keeps only its words.
+        description = description.left(description.indexOf('(')).trimmed();
+        filters << QString("%1 (%2)").arg(description, patterns.join(' '));
+    }
+    return filters.join(";;");
+}
+
+bool ExtensionDiffers(const QString& path, const QString& defaultExt) {
+    const QString suffix = QFileInfo(path).suffix();
+    return !suffix.isEmpty() && suffix.compare(defaultExt, Qt::CaseInsensitive) != 0;
+}
+
+QString TQtFileDialogs::Execute(QWidget* parent, const TFileDialogOptions& options) {
+    QFileDialog dialog(parent, options.Title);
+    dialog.setAcceptMode(options.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(options.MustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.OverwritePrompt);
+    dialog.setDefaultSuffix(options.DefaultExt);
+    dialog.setNameFilter(QtNameFilter(options.Filter));
+    if (!options.FileName.contains('*')) dialog.selectFile(options.FileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+} // namespace wl

@@ -1,0 +1,134 @@
+// TDemMainForm: the main window. Tool bar, mode line, information box and the
+// menu; opens, creates, saves and reverts the puzzle and keeps the other
+// windows in step with the working mode.
+#pragma once
+
+#include "GridPeers.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <map>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+
+namespace wl {
+
+class TWordlatchApp;
+
+// The client width of the main window and its frame's border, in pixels.
+inline constexpr int MainClientWidth = 227;
+inline constexpr int MainFrameBorder = 3;
+
+class TDemMainForm : public QMainWindow, public TGridMainPeer {
+    Q_OBJECT
+public:
+    explicit TDemMainForm(TWordlatchApp& app);
+
+    // Controls, top to bottom.
+    QWidget* ToolPanel;
+    QToolButton* MouseBtn;
+    QToolButton* CheatBtn;
+    QToolButton* SquaresBtn;
+    QToolButton* LettersBtn;
+    QToolButton* SymmetryBtn;
+    QToolButton* AutoclueBtn;
+    QLabel* ModeLabel;
+    QLabel* LogoImage;
+    QLabel* ProductLbl;
+    QLabel* PlatformLbl;
+    QLabel* VersionLbl;
+    QPlainTextEdit* DataMemo;
+    QPushButton* UpdateBtn;
+    QLabel* Byline;
+
+    // Menu items (MainMenu1).
+    QMenu* Special1;
+    QAction *Solve1, *N11x1, *N13x1, *N15x1, *N17x1, *N21x1, *N21x2, *N23x1, *Open1;
+    QAction *Save1, *SavePuzzleAs1, *CopyGridAs1, *Print1, *PrinterSetup1, *Exit1;
+    QAction *ScorePuzzle1, *ReverttoSaved1, *ScanGrid1, *AutoArrange1, *Preferences1;
+    QAction *ExportMetafile1, *ExportEPS1, *ExportRTFFile1, *RTFGridtoClipboard1;
+    QAction *GridtoClipboard1, *SolutiontoClipboard1, *CluestoClipboard1, *ShowGuidelines1;
+    QAction *Invert1, *Turn1, *Flip1, *Byline1, *Analysis1;
+    QAction *Dictionary1, *Thesaurus1, *ClueBank1, *Scratchpad1, *Mailbot1;
+    QAction *Help2, *About1;
+
+    // The outer size (frame, caption and menu included) the window keeps.
+    int OuterWidth() const { return MainClientWidth + 2 * MainFrameBorder; }
+    int OuterHeight() const { return OuterHeightValue; }
+
+    // Operations offered to the other windows.
+    void ShowClue() override;
+    void ClearClue() override;
+    void UpdateBtnClick();
+    void AutoArrange1Click();
+    // The statistics text with CR LF line breaks, as the print dialog takes it.
+    QString SpecText() const;
+
+    // Puzzle handling.
+    bool SaveChangesPrompt();
+    void Open1Click(bool forSolving);
+    void NewPuzzleClick(QAction* item);
+    void ShowPuzzle();
+    void Save1Click();
+    void ReverttoSaved1Click();
+
+    // Tool buttons.
+    void MouseBtnClick();
+    void SymmetryBtnClick();
+    void SquaresBtnClick();
+    void LettersBtnClick();
+    void AutoclueBtnClick();
+    void CheatBtnMouseDown();
+    void CheatBtnMouseUp();
+
+    // Commands of the menu.
+    void Print1Click();
+    void PrinterSetup1Click();
+    void ToClipboardClick(QAction* item);
+    void ScorePuzzle1Click();
+    // What follows the score card: Yes marks the errors, Abort deletes the puzzle.
+    void ScoreResult(int modalResult);
+    void Preferences1Click();
+    void Analysis1Click();
+    void Help2Click();
+    void About1Click();
+    void Exit1Click();
+
+    bool FormCloseQuery();
+    // Saves what is left to save and lets the other windows close; false when
+    // the save failed and the program stays open.
+    bool FormClose();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void CreateToolPanel();
+    void CreateInfoArea();
+    void CreateMenu();
+    // A tool button's enabled state with its hint shown exactly while enabled.
+    void SetToolEnabled(QToolButton* button, bool enabled);
+    // Sizes the window for an outer height given by the window system's measures.
+    void SetOuterHeight(int outerHeight);
+    void SetDataMemo(const QString& text);
+    // Runs `step`; a failure shows the general error report and gives false.
+    bool Reported(const std::function<void()>& step);
+    // Brings the windows in line with a record just read again from its file.
+    void RefreshFromRecord();
+
+    TWordlatchApp& App;
+    std::map<QToolButton*, QString> Hints;
+    int OuterHeightValue = 0;
+};
+
+} // namespace wl

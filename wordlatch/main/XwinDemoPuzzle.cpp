@@ -1,0 +1,209 @@
+// The main window's puzzle handling: new, open, show, save, revert, statistics
+// and the window arrangement.
+#include "XwinDemo1.h"
+
+#include "DemoGridUnit.h"
+#include "DemoMsgUnit.h"
+#include "Specifications.h"
+#include "StandIns.h"
+#include "Win1252.h"
+#include "WordlatchApp.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace wl {
+
+namespace {
+
+constexpr const char* XwdFilter = "Wordlatch Puzzle (*.XWD)|*.XWD";
+
+// Outer position and size of a window, frame included.
+void SetOuterGeometry(QWidget* window, const QRect& outer) {
+    const QSize frame = window->frameGeometry().size() - window->size();
+    window->move(outer.topLeft());
+    window->resize(outer.size() - frame);
+}
+
+} // namespace
+
+bool TDemMainForm::Reported(const std::function<void()>& step) {
+    try {
+        step();
+        return true;
+    } catch (const std::exception& e) {
+        App.Prompts->ReportException(QString::fromLocal8Bit(e.what()));
+        return false;
+    }
+}
+
+bool TDemMainForm::SaveChangesPrompt() {
+    TDemProcs& procs = App.DemProcs;
+    const auto save = [&] { return Reported([&] { procs.SavePuzzle(procs.PuzzleFileName); }); };
+    // The solver's progress is always kept.
+    if (procs.PuzzleMode == ModeSolve) return save();
+    switch (App.Prompts->Confirm("Puzzle has changed. Save current changes?",
+                                 TPromptButtons::YesNoCancel)) {
+    case TPromptAnswer::Yes:
+        return save();
+    case TPromptAnswer::No:
+        procs.PuzzleChanged = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TDemMainForm::Open1Click(bool forSolving) {
+    TDemProcs& procs = App.DemProcs;
+    if (procs.PuzzleChanged && !SaveChangesPrompt()) return;
+    TFileDialogOptions options;
+    options.Title = forSolving ? "Open puzzle for solving" : "Open puzzle for constructing";
+    options.FileName = "*.xwd";
+    options.DefaultExt = "XWD";
+    options.Filter = XwdFilter;
+    options.MustExist = true;
+    const QString path = App.Services.FileDialogs->Execute(this, options);
+    if (path.isEmpty()) return;
+    try {
+        procs.LoadPuzzle(path.toStdString());
+    } catch (const EInOutError&) {
+        App.Prompts->ErrorBox("Puzzle not in XWD format or is corrupt.");
+        // The previous puzzle as its file holds it, so changes answered with No are gone.
+        if (!procs.PuzzleFileName.empty() &&
+            Reported([&] { procs.LoadPuzzle(procs.PuzzleFileName); }))
+            RefreshFromRecord();
+        return;
+    }
+    procs.PuzzleMode = forSolving ? ModeSolve : ModeLetters;
+    procs.PuzzleFileName = path.toStdString();
+    ShowPuzzle();
+}
+
+void TDemMainForm::NewPuzzleClick(QAction* item) {
+    TDemProcs& procs = App.DemProcs;
+    const QString size = item->text().left(2);
+    if (procs.PuzzleChanged && !SaveChangesPrompt()) return;
+    TFileDialogOptions options;
+    options.Save = true;
+    options.Title = "New " + size + "x puzzle for constructing";
+    options.FileName = "untitled.xwd";
+    options.DefaultExt = "XWD";
+    options.Filter = XwdFilter;
+    options.OverwritePrompt = true;
+    const QString path = App.Services.FileDialogs->Execute(this, options);
+    if (path.isEmpty()) return;
+    if (ExtensionDiffers(path, options.DefaultExt)) {
+        App.Prompts->ErrorBox("Not a valid XWD puzzle.");
+        return;
+    }
+    // A new puzzle that cannot be saved is not created: the open one stays as it was.
+    const TXwdPuzzle previous = procs.Puzzle;
+    const bool previousChanged = procs.PuzzleChanged;
+    procs.NewPuzzle(std::int16_t(size.toInt()));
+    if (!Reported([&] { procs.SavePuzzle(path.toStdString()); })) {
+        procs.Puzzle = previous;
+        procs.PuzzleChanged = previousChanged;
+        return;
+    }
+    procs.PuzzleMode = ModeLetters;
+    procs.PuzzleFileName = path.toStdString();
+    ShowPuzzle();
+}
+
+void TDemMainForm::ShowPuzzle() {
+    TDemProcs& procs = App.DemProcs;
+    const bool solving = procs.PuzzleMode == ModeSolve;
+    const TSystemMetrics& m = App.Services.Metrics;
+
+    LogoImage->hide();
+    if (App.AutoclueForm->isVisible()) App.AutoclueForm->close();
+    DataMemo->show();
+    DataMemo->clear();
+    for (QAction* a : {Save1, Print1, ReverttoSaved1}) a->setEnabled(true);
+    SetOuterHeight(2 * m.CaptionHeight + ModeLabel->geometry().bottom() + 1 + DataMemo->height() +
+                   Byline->height() + 12);
+    App.DemPrintForm->TitleEdit->clear();
+
+    TDemGridForm& grid = *App.DemGridForm;
+    grid.setWindowTitle(QFileInfo(QString::fromStdString(procs.PuzzleFileName)).fileName());
+    if (grid.isVisible()) grid.hide();
+    grid.show();
+    App.CluesForm->hide();
+
+    Special1->menuAction()->setEnabled(!solving);
+    ScorePuzzle1->setEnabled(solving);
+    for (QToolButton* b : {SquaresBtn, LettersBtn, SymmetryBtn, AutoclueBtn})
+        SetToolEnabled(b, !solving);
+    SetToolEnabled(CheatBtn, solving);
+
+    UpdateBtn->setVisible(!solving);
+    Byline->setVisible(solving);
+    App.CluesForm->setVisible(solving);
+    if (solving) {
+        ModeLabel->clear();
+        const std::string byline = procs.Puzzle.Byline.Text();
+        Byline->setText(byline.empty() ? QString("a Wordlatch puzzle")
+                                       : FromWin1252("by " + byline));
+    } else {
+        LettersBtn->setChecked(true);
+        ModeLabel->setText("Specifications");
+        UpdateBtnClick();
+    }
+    AutoArrange1Click();
+}
+
+void TDemMainForm::UpdateBtnClick() {
+    SetDataMemo(SpecificationsText(App.DemProcs.Puzzle));
+    ToolPanel->setFocus();
+}
+
+void TDemMainForm::Save1Click() {
+    TDemProcs& procs = App.DemProcs;
+    // The status window closes also when the save fails.
+    Reported([&] {
+        App.InfoWin->ShowWhile(InfoSaving, [&] { procs.SavePuzzle(procs.PuzzleFileName); });
+    });
+}
+
+void TDemMainForm::ReverttoSaved1Click() {
+    TDemProcs& procs = App.DemProcs;
+    if (App.Prompts->Confirm("Discard all recent changes and return to last saved puzzle?",
+                             TPromptButtons::YesNo) != TPromptAnswer::Yes)
+        return;
+    if (!Reported([&] { procs.LoadPuzzle(procs.PuzzleFileName); })) return;
+    RefreshFromRecord();
+    procs.PuzzleChanged = false;
+}
+
+void TDemMainForm::RefreshFromRecord() {
+    TDemGridForm& grid = *App.DemGridForm;
+    grid.Direction = 0;
+    grid.Invalidate();
+    if (App.DemProcs.PuzzleMode == ModeSolve) {
+        ModeLabel->clear();
+        DataMemo->clear();
+        App.CluesForm->SelectClue(-1);
+    } else {
+        UpdateBtnClick();
+    }
+}
+
+void TDemMainForm::AutoArrange1Click() {
+    TDemGridForm& grid = *App.DemGridForm;
+    const QSize screen = App.Services.ScreenSize();
+    const QSize main(OuterWidth(), OuterHeight());
+    const TArrangement a =
+        ArrangeWindows(screen, QSize(grid.OuterWidth(), grid.OuterHeight()), main);
+    grid.move(a.Grid);
+    move(a.Main);
+    if (App.DemProcs.PuzzleMode == ModeSolve) SetOuterGeometry(App.CluesForm.get(), a.Clues);
+}
+
+} // namespace wl

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <chrono>
 
 namespace wl {

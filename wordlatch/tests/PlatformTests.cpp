@@ -13,7 +13,7 @@
 using namespace wl;
 
 TEST(Win1252, StatisticsAndQuoteBytesMeetTheirCharacters) {
-    EXPECT_EQ(FromWin1252("\xD7"), QString(QChar(0x00D7)));  // the "×" of the statistics
+    EXPECT_EQ(FromWin1252("\xD7"), QString(QChar(0x00D7))); // the "×" of the statistics
     EXPECT_EQ(ToWin1252(QString(QChar(0x00D7))), "\xD7");
     EXPECT_EQ(FromWin1252("\x91\x92\x93\x94"), QString::fromUtf16(u"\u2018\u2019\u201C\u201D"));
     EXPECT_EQ(FromWin1252("\x80"), QString(QChar(0x20AC)));
@@ -35,7 +35,7 @@ TEST(Win1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
 TEST(CellSize, LargestGridFillsTheHeightBelowTheMenu) {
     const TSystemMetrics m = fakes::MetricsForCellSize(27);
     EXPECT_EQ(CellSizeFor(m), 27);
-    EXPECT_EQ(15 * CellSizeFor(m) + 7, 412);  // width of a 15 x 15 grid window
+    EXPECT_EQ(15 * CellSizeFor(m) + 7, 412); // width of a 15 x 15 grid window
     // div truncates: 22 spare pixels keep 27, 23 make 28
     EXPECT_EQ(CellSizeFor({27 * 23 + 20 + 22, 20, 23, 17}), 27);
     EXPECT_EQ(CellSizeFor({27 * 23 + 20 + 23, 20, 23, 17}), 28);
@@ -79,9 +79,9 @@ TEST(Prompts, QuestionsSoundFirstAndReturnTheScriptedAnswers) {
     boxes.OnShow = [&](const auto&) { soundsAtOpen.push_back(sounds.Calls.size()); };
     TPrompts prompts(boxes, sounds);
 
-    EXPECT_EQ(prompts.Confirm("Puzzle has changed. Save current changes?",
-                              TPromptButtons::YesNoCancel),
-              TPromptAnswer::Cancel);
+    EXPECT_EQ(
+        prompts.Confirm("Puzzle has changed. Save current changes?", TPromptButtons::YesNoCancel),
+        TPromptAnswer::Cancel);
     EXPECT_EQ(prompts.Warning("Start Autoclue anyway?", TPromptButtons::YesNo), TPromptAnswer::No);
     // queue empty: the first button
     EXPECT_EQ(prompts.Warning("limit", TPromptButtons::Ok), TPromptAnswer::Ok);
@@ -110,7 +110,7 @@ TEST(WaitFor, WindowEventsRunDuringThePause) {
     QTimer::singleShot(0, [&] { handled = true; });
     TQtWaiter().WaitFor(0);
     EXPECT_TRUE(handled);
-    TQtWaiter().WaitFor(-5);  // a negative pause is no pause
+    TQtWaiter().WaitFor(-5); // a negative pause is no pause
 }
 
 namespace {
@@ -136,7 +136,7 @@ QByteArray SampleWave(int rate, int dataBytes) {
     return "RIFF" + Le32(body.size()) + body;
 }
 
-}  // namespace
+} // namespace
 
 TEST(WaveInfo, ReadsTheFormatPastOddChunks) {
     const TWaveInfo info = ReadWaveInfo(SampleWave(11025, 1874));

@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QPainter>
+#include <QSignalSpy>
+#include <QSoundEffect>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace wl;
@@ -22,7 +24,7 @@ struct SoundRig {
     TPrompts Prompts{Boxes, Sounds};
 };
 
-}  // namespace
+} // namespace
 
 TEST(SoundFX, SoundModeZeroPlaysNothingEvenBeforeErrorBoxes) {
     SoundRig rig;
@@ -36,7 +38,7 @@ TEST(SoundFX, SoundModeZeroPlaysNothingEvenBeforeErrorBoxes) {
                         TPromptButtons::YesNo);
 
     EXPECT_TRUE(rig.Player.Played.isEmpty()) << rig.Player.Played.join(",").toStdString();
-    EXPECT_EQ(rig.Boxes.Shown.size(), 2u);  // the boxes still open
+    EXPECT_EQ(rig.Boxes.Shown.size(), 2u); // the boxes still open
 }
 
 TEST(SoundFX, EachOperationPlaysItsOwnResourceOnlyTheSpokenEndWaits) {
@@ -44,8 +46,8 @@ TEST(SoundFX, EachOperationPlaysItsOwnResourceOnlyTheSpokenEndWaits) {
     TSoundFX& fx = rig.Sounds;
     fx.PlayQuestion(), fx.PlaySolved(), fx.PlayIncorrect(), fx.PlayEndOfList();
     fx.PlayEndOfListSpeech(), fx.PlayQuestionSpeech(), fx.PlayError();
-    EXPECT_EQ(rig.Player.Played, QStringList({"WAVE_1", "WAVE_2", "WAVE_3", "WAVE_4", "WAVE_5*",
-                                              "WAVE_6", "WAVE_7"}));
+    EXPECT_EQ(rig.Player.Played,
+              QStringList({"WAVE_1", "WAVE_2", "WAVE_3", "WAVE_4", "WAVE_5*", "WAVE_6", "WAVE_7"}));
 }
 
 TEST(SoundFX, QuestionSoundFollowsTheSoundMode) {
@@ -95,13 +97,24 @@ TEST(WaveResources, EachIsEightBitMonoPcmOfItsRateAndLength) {
     }
 }
 
+TEST(WaveResources, TheSoundEffectDecoderAcceptsEach) {
+    for (int n = 1; n <= 7; ++n) {
+        QSoundEffect effect;
+        QSignalSpy loaded(&effect, &QSoundEffect::statusChanged);
+        effect.setSource(QUrl(QString("qrc:/WAVE_%1").arg(n)));
+        while (effect.status() == QSoundEffect::Loading && loaded.wait(5000)) {
+        }
+        EXPECT_EQ(effect.status(), QSoundEffect::Ready) << "WAVE_" << n;
+    }
+}
+
 TEST(WavePlayer, StartingASoundStopsTheOneStillPlaying) {
     TQtWavePlayer player([] { return true; });
     player.Play("WAVE_2", false);
     EXPECT_TRUE(player.IsPlaying("WAVE_2"));
-    player.Play("WAVE_1", false);  // a question box opening during the solved tune
+    player.Play("WAVE_1", false); // a question box opening during the solved tune
     EXPECT_FALSE(player.IsPlaying("WAVE_2"));
-    player.Play("NO_SUCH_WAVE", false);  // unknown names are silent
+    player.Play("NO_SUCH_WAVE", false); // unknown names are silent
     EXPECT_FALSE(player.IsPlaying("WAVE_1"));
 }
 
@@ -121,14 +134,16 @@ struct StatusRig {
     StatusRig() { Grid.setGeometry(200, 109, 412, 429); }
 };
 
-QString Caption(TInfoWin& win) { return win.findChild<TInfoPanel*>("Panel1")->Caption; }
+QString Caption(TInfoWin& win) {
+    return win.findChild<TInfoPanel*>("Panel1")->Caption;
+}
 
 QImage Picture(TInfoWin& win) {
     return win.findChild<QLabel*>("Image1")->pixmap().toImage().convertToFormat(
         QImage::Format_ARGB32);
 }
 
-}  // namespace
+} // namespace
 
 TEST(InfoWin, EachKindShowsItsTextAndPicture) {
     const QImage save = QImage(":/SAVE").convertToFormat(QImage::Format_ARGB32);
@@ -179,8 +194,8 @@ TEST(InfoWin, CaptionEndsItsTrailingSpacesAwayFromTheRightEdge) {
         rightmost.push_back(right);
         rig.Info.hide();
     }
-    EXPECT_LT(rightmost[0], rightmost[1]);  // 4 spaces end left of 3
-    EXPECT_LT(rightmost[1], rightmost[2]);  // 3 spaces end left of 2
+    EXPECT_LT(rightmost[0], rightmost[1]); // 4 spaces end left of 3
+    EXPECT_LT(rightmost[1], rightmost[2]); // 3 spaces end left of 2
     EXPECT_LT(rightmost[2], 194 - 8);
 }
 
@@ -210,7 +225,7 @@ TEST(InfoWin, ShowWhileWaitsAroundTheWorkAndCloses) {
     rig.Waiter.Waits.clear();
     std::vector<int> waitsBeforeWork;
     rig.Info.ShowWhile(InfoPrinting, [&] { waitsBeforeWork = rig.Waiter.Waits; });
-    EXPECT_EQ(waitsBeforeWork, std::vector<int>{5});  // lets the window paint first
+    EXPECT_EQ(waitsBeforeWork, std::vector<int>{5}); // lets the window paint first
     EXPECT_EQ(rig.Waiter.Waits, (std::vector<int>{5, 1000}));
     EXPECT_EQ(rig.Info.InfoKind, InfoPrinting);
 }

@@ -2,6 +2,7 @@
 // player sees after start-up, a win, a loss, giving up and starting over, and the
 // designed places of the controls.
 #include "Form1.h"
+#include "HangmanWidgets.h"
 #include "MciInterpreter.h"
 
 #include <QAction>
@@ -143,6 +144,17 @@ TEST_F(GameWindow, StartsWithARunningGameOfTheFirstWord) {
     EXPECT_FALSE(shown("Picture9"));
     // 615 + 5 x 260 twips behind a seven-letter word.
     EXPECT_EQ(control("Picture1")->width(), 128);
+}
+
+TEST_F(GameWindow, EveryPictureFindsItsArtwork) {
+    start("TOBBINS");
+    for (const char* name :
+         {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image8", "Image9",
+          "Image10", "Image11", "Image12", "Picture8", "Picture9"}) {
+        auto* picture = dynamic_cast<hangman::Picture*>(control(name));
+        ASSERT_NE(picture, nullptr) << name;
+        EXPECT_TRUE(picture->hasArt()) << name;
+    }
 }
 
 TEST_F(GameWindow, ClickingEveryLetterOfTheWordWinsTheGame) {

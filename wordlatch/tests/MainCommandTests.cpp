@@ -1,0 +1,209 @@
+// The main window's commands: menu enablement through the states, tool buttons,
+// saving with the status window, help, printer set-up, and how the window looks.
+#include "MainTestSupport.h"
+
+#include "DemoAboutUnit.h"
+#include "HelpWindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+namespace wl::fakes {
+namespace {
+
+struct TEnablement {
+    bool Save, Print, Revert, Score, Special, Cheat, Squares, Letters, Symmetry, Autoclue;
+};
+
+void ExpectEnablement(const TDemMainForm& m, const TEnablement& e, const char* state) {
+    SCOPED_TRACE(state);
+    EXPECT_EQ(m.Save1->isEnabled(), e.Save);
+    EXPECT_EQ(m.Print1->isEnabled(), e.Print);
+    EXPECT_EQ(m.ReverttoSaved1->isEnabled(), e.Revert);
+    EXPECT_EQ(m.ScorePuzzle1->isEnabled(), e.Score);
+    EXPECT_EQ(m.Special1->menuAction()->isEnabled(), e.Special);
+    EXPECT_EQ(m.CheatBtn->isEnabled(), e.Cheat);
+    EXPECT_EQ(m.SquaresBtn->isEnabled(), e.Squares);
+    EXPECT_EQ(m.LettersBtn->isEnabled(), e.Letters);
+    EXPECT_EQ(m.SymmetryBtn->isEnabled(), e.Symmetry);
+    EXPECT_EQ(m.AutoclueBtn->isEnabled(), e.Autoclue);
+    // Always there, whatever the state; entries without an action stay disabled.
+    for (QAction* a : {m.Solve1, m.Open1, m.N11x1, m.PrinterSetup1, m.AutoArrange1, m.Preferences1,
+                       m.Help2, m.About1, m.Exit1})
+        EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
+    for (QAction* a : {m.SavePuzzleAs1, m.CopyGridAs1, m.ScanGrid1, m.ExportEPS1, m.Invert1,
+                       m.Byline1, m.Dictionary1, m.Mailbot1})
+        EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
+    // A tool button shows its hint exactly while it is enabled.
+    for (QToolButton* b : {m.MouseBtn, m.CheatBtn, m.SquaresBtn, m.AutoclueBtn})
+        EXPECT_EQ(b->toolTip().isEmpty(), !b->isEnabled()) << b->objectName().toStdString();
+}
+
+TEST_F(MainWindowTest, MenuEnablementThroughTheStates) {
+    ExpectEnablement(*Main, {false, false, false, false, false, false, false, false, false, false},
+                     "no puzzle");
+    NewPuzzle(Main->N11x1, "build.xwd");
+    ExpectEnablement(*Main, {true, true, true, false, true, false, true, true, true, true},
+                     "construction");
+    OpenPuzzle(Path("build.xwd"), true);
+    ExpectEnablement(*Main, {true, true, true, true, false, true, false, false, false, false},
+                     "solve");
+    EXPECT_EQ(Main->CheatBtn->toolTip(), "Show puzzle answers");
+
+    // The score card's Delete: the file becomes ".XW!" and only New, Open and Solve lead on.
+    Main->ScoreResult(mrAbort);
+    ExpectEnablement(*Main, {false, false, false, false, false, false, false, false, false, false},
+                     "deleted");
+    EXPECT_EQ(Main->Byline->text(), "!!! DELETED !!!");
+    EXPECT_FALSE(App->DemGridForm->isVisible());
+    EXPECT_FALSE(App->CluesForm->isVisible());
+    EXPECT_FALSE(Procs->AllowChildClose);
+    EXPECT_TRUE(QFileInfo::exists(Path("build.XW!")));
+    EXPECT_FALSE(QFileInfo::exists(Path("build.xwd")));
+
+    NewPuzzle(Main->N13x1, "again.xwd");
+    ExpectEnablement(*Main, {true, true, true, false, true, false, true, true, true, true},
+                     "construction after delete");
+}
+
+TEST_F(MainWindowTest, ToolButtonsSwitchModesAndGridSettings) {
+    NewPuzzle(Main->N15x1, "tools.xwd");
+    TDemGridForm& grid = *App->DemGridForm;
+
+    Main->SquaresBtn->click();
+    EXPECT_EQ(Procs->PuzzleMode, ModeSquares);
+    EXPECT_TRUE(Main->SquaresBtn->isChecked());
+    Main->LettersBtn->click();
+    EXPECT_EQ(Procs->PuzzleMode, ModeLetters);
+    EXPECT_FALSE(Main->SquaresBtn->isChecked());
+
+    Main->SymmetryBtn->click();
+    EXPECT_FALSE(grid.SymmetryOn);
+    EXPECT_EQ(Main->SymmetryBtn->toolTip(), "Grid symmetry is OFF");
+    Main->SymmetryBtn->click();
+    EXPECT_TRUE(grid.SymmetryOn);
+    EXPECT_EQ(Main->SymmetryBtn->toolTip(), "Grid symmetry is ON");
+
+    Main->MouseBtn->click();
+    EXPECT_TRUE(grid.SwapButtons);
+    Main->MouseBtn->click();
+    EXPECT_FALSE(grid.SwapButtons);
+
+    // Switching to grid design ends the selection of a word.
+    grid.SelectWord(QPoint(40, 40), Qt::LeftButton);
+    ASSERT_EQ(grid.Direction, 1);
+    Main->SquaresBtn->click();
+    EXPECT_EQ(grid.Direction, 0);
+}
+
+TEST_F(MainWindowTest, AutoclueOnAnIncompleteGridWarnsFirst) {
+    NewPuzzle(Main->N11x1, "clues.xwd");
+    Boxes->Answers = {TPromptAnswer::No};
+    Main->AutoclueBtn->click();
+    EXPECT_EQ(Boxes->Shown.back().Kind, TPromptKind::Warning);
+    EXPECT_EQ(Boxes->Shown.back().Text, "Running Autoclue before completing puzzle is not "
+                                        "recommended. Start Autoclue anyway?");
+    EXPECT_FALSE(App->AutoclueForm->isVisible());
+    Main->AutoclueBtn->click(); // Yes
+    EXPECT_TRUE(App->AutoclueForm->isVisible());
+    // Grid design closes the clue-writing window.
+    Main->SquaresBtn->click();
+    EXPECT_FALSE(App->AutoclueForm->isVisible());
+}
+
+TEST_F(MainWindowTest, CheatButtonShowsAnswersOnlyWhileHeld) {
+    OpenPuzzle(MakePuzzleFile("cheat.xwd", 11, [](TXwdPuzzle& p) { p.Solution(1, 1) = 'K'; }),
+               true);
+    TDemGridForm& grid = *App->DemGridForm;
+    QTest::mousePress(Main->CheatBtn, Qt::LeftButton);
+    EXPECT_TRUE(grid.Cheated);
+    const QImage held = grid.grab().toImage();
+    QTest::mouseRelease(Main->CheatBtn, Qt::LeftButton);
+    const QImage released = grid.grab().toImage();
+    EXPECT_NE(held, released); // the grey letter went with the release
+    EXPECT_TRUE(grid.Cheated);
+}
+
+TEST_F(MainWindowTest, SaveShowsTheStatusWindowAndFailureKeepsThePuzzleChanged) {
+    NewPuzzle(Main->N11x1, "save.xwd");
+    Procs->Puzzle.Solution(2, 3) = 'S';
+    Procs->PuzzleChanged = true;
+    Main->Save1->trigger();
+    EXPECT_FALSE(Procs->PuzzleChanged);
+    EXPECT_EQ(Waiter->Waits.back(), 1000);
+    EXPECT_FALSE(App->InfoWin->isVisible());
+    TDemProcs check;
+    check.LoadPuzzle(Path("save.xwd").toStdString());
+    EXPECT_EQ(check.Puzzle.Solution(2, 3), 'S');
+
+    // A save into a folder that is gone: the system's text, the status window closed.
+    Procs->PuzzleFileName = Path("gone/save.xwd").toStdString();
+    Procs->PuzzleChanged = true;
+    Main->Save1->trigger();
+    EXPECT_TRUE(Procs->PuzzleChanged);
+    EXPECT_FALSE(App->InfoWin->isVisible());
+    ASSERT_FALSE(Boxes->Shown.empty());
+    EXPECT_EQ(Boxes->Shown.back().Kind, TPromptKind::Error);
+    EXPECT_FALSE(Boxes->Shown.back().Text.isEmpty());
+}
+
+TEST_F(MainWindowTest, HelpOpensTheContentsAndClosesWithTheProgram) {
+    Main->Help2->trigger();
+    EXPECT_EQ(Boxes->Shown.back().Kind, TPromptKind::Error); // not beside the program yet
+    ASSERT_TRUE(QFile::copy(QString(WORDLATCH_HELP_FILE), Path("WordlatchDemo.Hlp")));
+    Main->Help2->trigger();
+    ASSERT_TRUE(App->Help->isVisible());
+    EXPECT_TRUE(App->Help->Browser->toPlainText().contains("Constructing a puzzle"));
+    EXPECT_TRUE(Main->close());
+    EXPECT_FALSE(App->Help->isVisible());
+}
+
+TEST_F(MainWindowTest, PrinterSetupWorksOnTheRememberedPrinter) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        EXPECT_EQ(App->Printers.Printer().outputFormat(), QPrinter::PdfFormat);
+        EXPECT_EQ(App->Printers.Printer().outputFileName(), Path("out.pdf"));
+    }
+    Main->PrinterSetup1->trigger();
+    EXPECT_EQ(SetupPrinter, &App->Printers.Printer());
+}
+
+TEST_F(MainWindowTest, AboutBoxLayout) {
+    const TDemAboutForm& about = *App->DemAboutForm;
+    EXPECT_EQ(about.windowTitle(), "About Wordlatch Demo");
+    EXPECT_EQ(about.CloseBtn->text(), "&Close");
+    EXPECT_TRUE(about.CloseBtn->isDefault());
+    EXPECT_TRUE(about.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+// Grabs every state to PNG files beside the test (for looking at them) and
+// checks what must be seen: the logo before a puzzle, the byline after.
+TEST_F(MainWindowTest, LooksInEveryState) {
+    const auto grab = [this](const char* name) {
+        QImage image = Main->grab().toImage();
+        image.save(QDir::current().filePath(QString("main-%1.png").arg(name)));
+        return image;
+    };
+    const QImage start = grab("start");
+    EXPECT_EQ(start.height(), Main->height());
+    NewPuzzle(Main->N15x1, "look.xwd");
+    grab("construction");
+    OpenPuzzle(Path("look.xwd"), true);
+    grab("solve");
+    Main->ScoreResult(mrAbort);
+    grab("deleted");
+    App->DemAboutForm->grab().save(QDir::current().filePath("about.png"));
+    EXPECT_TRUE(Main->Byline->isVisible());
+    EXPECT_EQ(Main->Byline->geometry().bottom() + 1, Main->centralWidget()->height());
+}
+
+} // namespace
+} // namespace wl::fakes

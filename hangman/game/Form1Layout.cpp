@@ -124,6 +124,11 @@ void Form1::createControls(QWidget* client) {
     Frame1->setObjectName("Frame1");
     const QRect frame = twipsRect(240, 4440, 4935, 1095);
     Frame1->setGeometry(frame);
+    // The caption sits on the frame's top line, as a classic frame draws it.
+    Frame1->setStyleSheet(
+        "#Frame1 { border: 1px solid rgb(160,160,160); border-radius: 4px;"
+        " margin-top: 7px; }"
+        "#Frame1::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }");
     for (int i = 0; i < hm::LetterButtonCount; ++i) {
         // Designed places are in client twips; the buttons live inside the frame.
         const QRect place = twipsRect(360 + 360 * (i % 13), i < 13 ? 4800 : 5040, 375, 255)
@@ -141,6 +146,7 @@ void Form1::createControls(QWidget* client) {
     StatusBar1->setObjectName("StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setGeometry(twipsRect(0, 5820, ClientWidth, 255));
+    StatusBar1->setStyleSheet("#StatusBar1 { border-top: 1px solid rgb(192,192,192); }");
     statusField = new QLabel(StatusBar1);
     statusField->setObjectName("StatusBar1_Panel1");
     StatusBar1->addWidget(statusField, 1);

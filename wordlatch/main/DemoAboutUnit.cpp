@@ -26,6 +26,14 @@ TDemAboutForm::TDemAboutForm()
     LogoImage->setPixmap(LogoPixmap(devicePixelRatioF()));
     LogoImage->setGeometry(8, 8, LogoSize.width(), LogoSize.height());
     LogoImage->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* motto = new QLabel("Build and\nsolve\ncrosswords", LogoImage);
+    QFont mottoFont("Times New Roman");
+    mottoFont.setPixelSize(17);
+    mottoFont.setItalic(true);
+    motto->setFont(mottoFont);
+    motto->setStyleSheet("color: white; background: transparent");
+    motto->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    motto->setGeometry(104, 20, 114, 60);
 
     QFont product("Times New Roman");
     product.setPixelSize(20);

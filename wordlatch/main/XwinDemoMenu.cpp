@@ -40,6 +40,14 @@ QMenu* SubMenu(QWidget* parent, const char* name, const QString& caption) {
 void TDemMainForm::CreateMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName("MainMenu1");
+    // All five menus fit the narrow window on one line.
+    QFont font("Arial");
+    font.setPixelSize(12);
+    bar->setFont(font);
+    bar->setStyleSheet("QMenuBar { spacing: 0px; background: palette(window); } QMenuBar::item { "
+                       "padding: 2px 3px; background: transparent; }"
+                       "QMenuBar::item:selected { background: palette(highlight); color: "
+                       "palette(highlighted-text); }");
 
     QMenu* puzzle = SubMenu(this, "Puzzle1", "&Puzzle");
     Solve1 = Item(puzzle, "Solve1", "&Solve...");

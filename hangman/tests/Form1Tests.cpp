@@ -267,6 +267,14 @@ TEST_F(GameWindow, NewGameFromTheMenuAbandonsAGuessedGameForAHundredPoints) {
     EXPECT_EQ(stagesShown(), 0);
     EXPECT_TRUE(letter('T')->isVisible());
     EXPECT_TRUE(letter('Z')->isVisible());
+
+    // F2 is the same command: one more guessed game abandoned.
+    clickLetters("T");
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    EXPECT_EQ(text("Label7"), "-15");
+    EXPECT_TRUE(letter('T')->isVisible());
 }
 
 TEST_F(GameWindow, ClickingALetterBoxSendsTheFocusToNewWord) {

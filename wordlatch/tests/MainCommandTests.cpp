@@ -225,6 +225,7 @@ TEST_F(MainWindowTest, LooksInEveryState) {
     EXPECT_EQ(start.height(), Main->height());
     NewPuzzle(Main->N15x1, "look.xwd");
     grab("construction");
+    App->DemGridForm->grab().save(QDir::current().filePath("grid-construction.png"));
     OpenPuzzle(Path("look.xwd"), true);
     grab("solve");
     Main->ScoreResult(mrAbort);

@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, LooksInEveryState) {
         return image;
     };
     const QImage start = grab("start");
-    EXPECT_EQ(start.height(), Main->height());
+    EXPECT_EQ(start.deviceIndependentSize().toSize(), Main->size());
     NewPuzzle(Main->N15x1, "look.xwd");
     grab("construction");
     App->DemGridForm->grab().save(QDir::current().filePath("grid-construction.png"));

@@ -22,6 +22,7 @@ void TPrinterChoice::Setup(QWidget* parent) {
 
 bool TPrinterChoice::QtSetupDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName("PrinterSetupDialog1");
     dialog.setWindowTitle("Printer Setup");
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     return dialog.exec() == QDialog::Accepted;

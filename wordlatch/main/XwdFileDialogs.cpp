@@ -30,6 +30,7 @@ bool ExtensionDiffers(const QString& path, const QString& defaultExt) {
 
 QString TQtFileDialogs::Execute(QWidget* parent, const TFileDialogOptions& options) {
     QFileDialog dialog(parent, options.Title);
+    dialog.setObjectName(options.Save ? "SaveXwdDlg" : "OpenXwdDlg");
     dialog.setAcceptMode(options.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(options.MustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.OverwritePrompt);

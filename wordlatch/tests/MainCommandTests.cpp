@@ -164,6 +164,7 @@ TEST_F(MainWindowTest, HelpOpensTheContentsAndClosesWithTheProgram) {
     Main->Help2->trigger();
     ASSERT_TRUE(App->Help->isVisible());
     EXPECT_TRUE(App->Help->Browser->toPlainText().contains("Constructing a puzzle"));
+    App->Help->grab().save(QDir::current().filePath("help.png"));
     EXPECT_TRUE(Main->close());
     EXPECT_FALSE(App->Help->isVisible());
 }

@@ -4,7 +4,7 @@
 
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
-#include "Specifications.h"
+#include "GridStatistics.h"
 #include "StandIns.h"
 #include "Win1252.h"
 #include "WordlatchApp.h"

@@ -2,7 +2,7 @@
 // statistics, new, open, the save questions, revert, failures, arrangement, close.
 #include "MainTestSupport.h"
 
-#include "Specifications.h"
+#include "GridStatistics.h"
 
 #include <QAction>
 #include <QFileInfo>

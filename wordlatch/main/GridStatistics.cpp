@@ -1,4 +1,4 @@
-#include "Specifications.h"
+#include "GridStatistics.h"
 
 #include <array>
 

@@ -50,4 +50,4 @@ void BM_NumberGrid23(benchmark::State& state) {
 }
 BENCHMARK(BM_NumberGrid23);
 
-}  // namespace
+} // namespace

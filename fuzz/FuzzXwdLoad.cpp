@@ -18,7 +18,7 @@ void Walk(const wl::TXwdPuzzle& p) {
     (void)p.Byline.Text();
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {

@@ -11,11 +11,15 @@ namespace wl {
 
 namespace {
 
-std::string SystemText(int err) { return std::generic_category().message(err); }
+std::string SystemText(int err) {
+    return std::generic_category().message(err);
+}
 
-[[noreturn]] void RaiseErrno() { throw EInOutError(SystemText(errno)); }
+[[noreturn]] void RaiseErrno() {
+    throw EInOutError(SystemText(errno));
+}
 
-}  // namespace
+} // namespace
 
 std::string TXwdString::Text() const {
     const auto n = std::min<std::size_t>(Bytes[0], MaxClueLength);
@@ -28,7 +32,9 @@ void TXwdString::SetText(std::string_view text) {
     std::memcpy(Bytes + 1, text.data(), n);
 }
 
-int TXwdPuzzle::Side() const { return std::clamp<int>(GridSize, 0, MaxGridSize); }
+int TXwdPuzzle::Side() const {
+    return std::clamp<int>(GridSize, 0, MaxGridSize);
+}
 
 bool TXwdPuzzle::IsBlack(int x, int y) const {
     const int n = Side();
@@ -50,11 +56,15 @@ bool StartsWord(const TXwdPuzzle& p, int x, int y, int dx, int dy) {
     return along == 1 || p.IsBlack(x - dx, y - dy);
 }
 
-}  // namespace
+} // namespace
 
-bool StartsAcross(const TXwdPuzzle& p, int x, int y) { return StartsWord(p, x, y, 1, 0); }
+bool StartsAcross(const TXwdPuzzle& p, int x, int y) {
+    return StartsWord(p, x, y, 1, 0);
+}
 
-bool StartsDown(const TXwdPuzzle& p, int x, int y) { return StartsWord(p, x, y, 0, 1); }
+bool StartsDown(const TXwdPuzzle& p, int x, int y) {
+    return StartsWord(p, x, y, 0, 1);
+}
 
 std::string GetWord(const TXwdPuzzle& p, int x, int y, char direction) {
     const int n = p.Side();
@@ -176,4 +186,4 @@ void TDemProcs::BackupPuzzle(const std::string& fileName) {
     PuzzleChanged = false;
 }
 
-}  // namespace wl
+} // namespace wl

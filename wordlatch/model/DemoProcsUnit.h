@@ -53,7 +53,7 @@ struct TXwdPuzzle {
     std::uint8_t SolutionGrid[MaxGridSize][MaxGridSize];
     std::uint8_t PlayerGrid[MaxGridSize][MaxGridSize];
     TClueIndexPair ClueIndex[MaxGridSize][MaxGridSize];
-    TXwdString Clues[MaxWords];  // entry n (1..179) is Clues[n - 1]
+    TXwdString Clues[MaxWords]; // entry n (1..179) is Clues[n - 1]
     TXwdString Byline;
 
     // 1 <= x, y <= 23
@@ -109,8 +109,8 @@ struct TNumberedSquare {
     int X;
     int Y;
     int SquareNumber;
-    int AcrossWord;  // word (clue entry) number of the across word here, 0 if none
-    int DownWord;    // the same for the down word
+    int AcrossWord; // word (clue entry) number of the across word here, 0 if none
+    int DownWord;   // the same for the down word
 };
 
 // The numbering walk over the whole grid. Numbers every word, also beyond
@@ -146,4 +146,4 @@ public:
 // The name BackupPuzzle renames to.
 std::string BackupName(const std::string& fileName);
 
-}  // namespace wl
+} // namespace wl

@@ -15,8 +15,9 @@ namespace {
 class XwdFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("xwd_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        dir =
+            fs::temp_directory_path() /
+            ("xwd_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -49,7 +50,7 @@ protected:
     fs::path dir;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(XwdFile, NewPuzzleWritesTheDocumentedBytes) {
     TDemProcs d;
@@ -197,11 +198,11 @@ TEST(XwdString, LengthByteAboveSixtyReadsSixtyAndKeepsTheBytes) {
     for (int i = 1; i <= 60; ++i) s.Bytes[i] = std::uint8_t('a' + i % 26);
     s.Bytes[0] = 255;
     EXPECT_EQ(s.Text().size(), 60u);
-    EXPECT_EQ(s.Bytes[0], 255);  // reading never rewrites the record
+    EXPECT_EQ(s.Bytes[0], 255); // reading never rewrites the record
 
     s.SetText("short");
     EXPECT_EQ(s.Text(), "short");
-    EXPECT_EQ(s.Bytes[6], 'a' + 6 % 26);  // bytes beyond the length are left alone
+    EXPECT_EQ(s.Bytes[6], 'a' + 6 % 26); // bytes beyond the length are left alone
     s.SetText(std::string(80, 'x'));
     EXPECT_EQ(s.Bytes[0], 60);
 }

@@ -13,7 +13,7 @@ TXwdPuzzle Open(int n) {
     return d.Puzzle;
 }
 
-}  // namespace
+} // namespace
 
 TEST(WordStarts, OpenGridStartsAcrossInColumnOneAndDownInRowOne) {
     const auto p = Open(15);
@@ -53,7 +53,7 @@ TEST(WordStarts, OneByOneGridHasNoWords) {
 
 TEST(NumberingWalk, OpenFifteenGrid) {
     const auto squares = NumberGrid(Open(15));
-    ASSERT_EQ(squares.size(), 29u);  // 15 in row 1, 14 more in column 1
+    ASSERT_EQ(squares.size(), 29u); // 15 in row 1, 14 more in column 1
     const auto& s1 = squares[0];
     EXPECT_EQ((std::tuple{s1.X, s1.Y, s1.SquareNumber, s1.AcrossWord, s1.DownWord}),
               (std::tuple{1, 1, 1, 1, 2}));

@@ -305,8 +305,11 @@ bool TDemMainForm::FormCloseQuery() {
 
 bool TDemMainForm::FormClose() {
     TDemProcs& procs = App.DemProcs;
-    // A failed save keeps the program open with the changes still in memory.
-    if (procs.PuzzleChanged && !Reported([&] { procs.SavePuzzle(procs.PuzzleFileName); }))
+    // A failed save keeps the program open with the changes still in memory,
+    // unless the user lets them go: in solve mode nothing else would ever let
+    // the program end while the file cannot be written.
+    if (procs.PuzzleChanged && !Reported([&] { procs.SavePuzzle(procs.PuzzleFileName); }) &&
+        App.Prompts->Confirm(CloseUnsavedQuestion, TPromptButtons::YesNo) != TPromptAnswer::Yes)
         return false;
     App.Help->Quit();
     procs.AllowChildClose = true;

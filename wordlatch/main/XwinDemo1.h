@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <functional>
 #include <map>
 
@@ -20,6 +21,10 @@ class QToolButton;
 namespace wl {
 
 class TWordlatchApp;
+
+// Asked at close when the changed puzzle could not be saved.
+inline constexpr const char* CloseUnsavedQuestion =
+    "The puzzle could not be saved. Close anyway and lose the recent changes?";
 
 // The client width of the main window and its frame's border, in pixels.
 inline constexpr int MainClientWidth = 227;
@@ -116,6 +121,8 @@ private:
     void CreateToolPanel();
     void CreateInfoArea();
     void CreateMenu();
+    // The menu entries enabled in construction only ("&Special" as a whole).
+    std::array<QAction*, 4> ConstructionItems() const;
     // A tool button's enabled state with its hint shown exactly while enabled.
     void SetToolEnabled(QToolButton* button, bool enabled);
     // Sizes the window for an outer height given by the window system's measures.

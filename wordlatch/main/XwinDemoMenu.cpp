@@ -120,15 +120,11 @@ void TDemMainForm::CreateMenu() {
     About1 = Item(help, "About1", "&About Wordlatch...");
     bar->addMenu(help);
 
-    // Entries without an action of their own stay in the menu, disabled.
-    for (QAction* a : {SavePuzzleAs1, CopyGridAs1, ScanGrid1, ExportMetafile1, ExportEPS1,
-                       ExportRTFFile1, RTFGridtoClipboard1, ShowGuidelines1, Invert1, Turn1, Flip1,
-                       Byline1, Dictionary1, Thesaurus1, ClueBank1, Scratchpad1, Mailbot1})
-        a->setEnabled(false);
-    transform->menuAction()->setEnabled(false);
-    // Puzzle commands wait for a puzzle.
+    // Puzzle commands wait for a puzzle; the construction ones and the whole
+    // "&Special" menu are switched on by ShowPuzzle. Entries without an action
+    // of their own follow the same rules and leave the puzzle alone.
     for (QAction* a : {Save1, Print1, ScorePuzzle1, ReverttoSaved1}) a->setEnabled(false);
-    Special1->menuAction()->setEnabled(false);
+    for (QAction* a : ConstructionItems()) a->setEnabled(false);
 
     connect(Solve1, &QAction::triggered, this, [this] { Open1Click(true); });
     connect(Open1, &QAction::triggered, this, [this] { Open1Click(false); });
@@ -147,6 +143,10 @@ void TDemMainForm::CreateMenu() {
     connect(Analysis1, &QAction::triggered, this, &TDemMainForm::Analysis1Click);
     connect(Help2, &QAction::triggered, this, &TDemMainForm::Help2Click);
     connect(About1, &QAction::triggered, this, &TDemMainForm::About1Click);
+}
+
+std::array<QAction*, 4> TDemMainForm::ConstructionItems() const {
+    return {SavePuzzleAs1, CopyGridAs1, ScanGrid1, Special1->menuAction()};
 }
 
 void TDemMainForm::Print1Click() {

@@ -137,7 +137,7 @@ void TDemMainForm::ShowPuzzle() {
     grid.show();
     App.CluesForm->hide();
 
-    Special1->menuAction()->setEnabled(!solving);
+    for (QAction* a : ConstructionItems()) a->setEnabled(!solving);
     ScorePuzzle1->setEnabled(solving);
     for (QToolButton* b : {SquaresBtn, LettersBtn, SymmetryBtn, AutoclueBtn})
         SetToolEnabled(b, !solving);

@@ -37,13 +37,31 @@ void ExpectEnablement(const TDemMainForm& m, const TEnablement& e, const char* s
     EXPECT_EQ(m.LettersBtn->isEnabled(), e.Letters);
     EXPECT_EQ(m.SymmetryBtn->isEnabled(), e.Symmetry);
     EXPECT_EQ(m.AutoclueBtn->isEnabled(), e.Autoclue);
-    // Always there, whatever the state; entries without an action stay disabled.
-    for (QAction* a : {m.Solve1, m.Open1, m.N11x1, m.PrinterSetup1, m.AutoArrange1, m.Preferences1,
-                       m.Help2, m.About1, m.Exit1})
+    // The construction entries of "&Puzzle" and "&Options " go with the "&Special" menu.
+    for (QAction* a : {m.SavePuzzleAs1, m.CopyGridAs1, m.ScanGrid1})
+        EXPECT_EQ(a->isEnabled(), e.Special) << a->objectName().toStdString();
+    // Always enabled, whatever the state; the entries of "&Special" follow their menu.
+    for (QAction* a : {m.Solve1,
+                       m.Open1,
+                       m.N11x1,
+                       m.N23x1,
+                       m.PrinterSetup1,
+                       m.AutoArrange1,
+                       m.Preferences1,
+                       m.Dictionary1,
+                       m.Thesaurus1,
+                       m.ClueBank1,
+                       m.Scratchpad1,
+                       m.Mailbot1,
+                       m.Help2,
+                       m.About1,
+                       m.Exit1,
+                       m.ExportEPS1,
+                       m.Invert1,
+                       m.Byline1,
+                       m.GridtoClipboard1,
+                       m.Analysis1})
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
-    for (QAction* a : {m.SavePuzzleAs1, m.CopyGridAs1, m.ScanGrid1, m.ExportEPS1, m.Invert1,
-                       m.Byline1, m.Dictionary1, m.Mailbot1})
-        EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     // A tool button shows its hint exactly while it is enabled.
     for (QToolButton* b : {m.MouseBtn, m.CheatBtn, m.SquaresBtn, m.AutoclueBtn})
         EXPECT_EQ(b->toolTip().isEmpty(), !b->isEnabled()) << b->objectName().toStdString();
@@ -155,6 +173,25 @@ TEST_F(MainWindowTest, SaveShowsTheStatusWindowAndFailureKeepsThePuzzleChanged) 
     ASSERT_FALSE(Boxes->Shown.empty());
     EXPECT_EQ(Boxes->Shown.back().Kind, TPromptKind::Error);
     EXPECT_FALSE(Boxes->Shown.back().Text.isEmpty());
+}
+
+// Printing in solve mode and clipboard export let the status window paint
+// (5 ms) before the work and keep it up for a second after.
+TEST_F(MainWindowTest, SolvePrintAndClipboardExportRunUnderTheStatusWindow) {
+    OpenPuzzle(MakePuzzleFile("status.xwd", 11), true);
+    Main->Print1->trigger();
+    EXPECT_EQ(Waiter->Waits, (std::vector<int>{5, 1000}));
+    EXPECT_EQ(App->InfoWin->InfoKind, InfoPrinting);
+    EXPECT_FALSE(App->InfoWin->isVisible());
+
+    OpenPuzzle(Path("status.xwd"), false);
+    Waiter->Waits.clear();
+    for (QAction* item :
+         {Main->GridtoClipboard1, Main->SolutiontoClipboard1, Main->CluestoClipboard1})
+        item->trigger();
+    EXPECT_EQ(Waiter->Waits, (std::vector<int>{5, 1000, 5, 1000, 5, 1000}));
+    EXPECT_EQ(App->InfoWin->InfoKind, InfoExporting);
+    EXPECT_FALSE(App->InfoWin->isVisible());
 }
 
 TEST_F(MainWindowTest, HelpOpensTheContentsAndClosesWithTheProgram) {

@@ -309,5 +309,30 @@ TEST_F(MainWindowTest, CloseAnsweredYesSavesAndSolveSavesSilently) {
     EXPECT_EQ(check.Puzzle.Player(2, 2), 'S');
 }
 
+// Solving from a file that can no longer be written must not keep the program
+// from ending: the close asks whether to let the changes go.
+TEST_F(MainWindowTest, CloseWhoseSaveFailsStaysOpenUnlessTheChangesAreLetGo) {
+    OpenPuzzle(MakePuzzleFile("solve.xwd", 11), true);
+    Procs->Puzzle.Player(1, 1) = 'Q';
+    Procs->PuzzleChanged = true;
+    Procs->PuzzleFileName = Path("gone/solve.xwd").toStdString();
+
+    Boxes->Answers = {Answer::Ok, Answer::No};
+    EXPECT_FALSE(Main->close());
+    ASSERT_EQ(Boxes->Shown.size(), 2u);
+    EXPECT_EQ(Boxes->Shown[0].Kind, TPromptKind::Error);
+    EXPECT_EQ(Boxes->Shown[1].Text, CloseUnsavedQuestion);
+    EXPECT_EQ(Boxes->Shown[1].Buttons, TPromptButtons::YesNo);
+    EXPECT_TRUE(Main->isVisible());
+    EXPECT_TRUE(Procs->PuzzleChanged);
+    EXPECT_FALSE(Procs->AllowChildClose);
+    EXPECT_TRUE(App->DemGridForm->isVisible());
+
+    Boxes->Answers = {Answer::Ok, Answer::Yes};
+    EXPECT_TRUE(Main->close());
+    EXPECT_TRUE(Procs->AllowChildClose);
+    EXPECT_FALSE(App->DemGridForm->isVisible());
+}
+
 } // namespace
 } // namespace wl::fakes

@@ -112,10 +112,11 @@ bool SequentialReader::next(std::string& item) {
         if (i == rest_.size()) break;
         std::string_view value;
         if (rest_[i] == '"') {
-            const std::size_t close = rest_.find('"', i + 1);
-            const std::size_t end = close == std::string_view::npos ? rest_.size() : close;
+            // A quote left open in a hand-edited line ends at the line break, so it
+            // cannot swallow the words of the lines below.
+            const std::size_t end = std::min(rest_.find_first_of("\"\r\n", i + 1), rest_.size());
             value = rest_.substr(i + 1, end - i - 1);
-            i = close == std::string_view::npos ? rest_.size() : close + 1;
+            i = end < rest_.size() && rest_[end] == '"' ? end + 1 : end;
             // Whatever follows the closing quote up to the separator is not part of the item.
             while (i < rest_.size() && rest_[i] != ',' && !isLineBreak(rest_[i])) ++i;
         } else {
@@ -170,11 +171,15 @@ LoadResult loadWords(const std::filesystem::path& file, WordList& list) {
         return {false, "Cannot read the word list " + quoted(file) + ": " + error + "."};
 
     // Counting pass, then one sizing and a reading pass that fills without resizing.
+    // A text editor may start the file with a UTF-8 byte order mark; it is no part
+    // of the first word.
+    std::string_view data = bytes;
+    if (data.starts_with("\xEF\xBB\xBF")) data.remove_prefix(3);
     std::size_t count = 0;
     std::string item;
-    for (SequentialReader counter(bytes); counter.next(item);) ++count;
+    for (SequentialReader counter(data); counter.next(item);) ++count;
     list.words.resize(count);
-    SequentialReader reader(bytes);
+    SequentialReader reader(data);
     for (std::string& word : list.words) reader.next(word);
 
     if (count == 0) return {false, "The word list " + quoted(file) + " holds no words."};

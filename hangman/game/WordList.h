@@ -39,8 +39,9 @@ struct WordList {
 std::filesystem::path defaultWordFile();
 
 // Splits sequential data into items: separated by line breaks or commas, leading
-// blanks skipped, a quoted item taken without its quotes, an unquoted item ending
-// at a comma or line break (trailing blanks dropped). Empty items (blank lines,
+// blanks skipped, a quoted item taken without its quotes (a quote left open ends
+// at the line break), an unquoted item ending at a comma or line break (trailing
+// blanks dropped). Empty items (blank lines,
 // ",,", "") are no words and are left out. Any bytes are accepted.
 class SequentialReader {
 public:
@@ -65,6 +66,7 @@ struct LoadResult {
 };
 
 // Fills list from file: a counting pass, then a reading pass into the sized list.
+// A leading UTF-8 byte order mark is skipped.
 // Fails on a missing or unreadable file, and on a list without a playable word
 // (the game needs at least one). On failure list is left empty.
 LoadResult loadWords(const std::filesystem::path& file, WordList& list);

@@ -58,6 +58,18 @@ TEST_F(WordFile, QuotedBareAndCommaSeparatedFormsReadAlike) {
         << "case kept as read; text after a closing quote is dropped";
 }
 
+// Hand-edited files: an editor's byte order mark or one forgotten closing quote
+// must not cost the words around it.
+TEST_F(WordFile, AStrayQuoteOrAByteOrderMarkCostsNoOtherWord) {
+    const Words expected{"APPLE", "BANANA", "CHERRY"};
+    EXPECT_EQ(load("\xEF\xBB\xBF"
+                   "APPLE\r\nBANANA\r\nCHERRY\r\n"),
+              expected);
+    EXPECT_EQ(load("\xEF\xBB\xBF\"APPLE\"\r\n\"BANANA\"\r\n\"CHERRY\"\r\n"), expected);
+    EXPECT_EQ(load("\"APPLE\r\n\"BANANA\"\r\n\"CHERRY\"\r\n"), expected);
+    EXPECT_EQ(load("\"APPLE\nBANANA\nCHERRY"), expected);
+}
+
 TEST_F(WordFile, MissingEmptyAndUnplayableFilesFailWithAMessage) {
     hm::LoadResult result = hm::loadWords(file, list);
     EXPECT_FALSE(result.ok);

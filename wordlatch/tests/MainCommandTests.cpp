@@ -264,6 +264,9 @@ TEST_F(MainWindowTest, LooksInEveryState) {
     NewPuzzle(Main->N15x1, "look.xwd");
     grab("construction");
     App->DemGridForm->grab().save(QDir::current().filePath("grid-construction.png"));
+    for (const char* menu : {"Puzzle1", "Options1", "Special1", "Tools1", "Help1"})
+        Main->findChild<QMenu*>(menu)->grab().save(
+            QDir::current().filePath(QString("menu-%1.png").arg(menu)));
     OpenPuzzle(Path("look.xwd"), true);
     grab("solve");
     Main->ScoreResult(mrAbort);

@@ -184,6 +184,40 @@ TEST_F(MainWindowTest, ChangedSolveSavesWithoutAsking) {
     EXPECT_EQ(Procs->Puzzle.GridSize, 15);
 }
 
+// The solver's progress is never dropped: when it cannot be saved, the next
+// puzzle is not opened.
+TEST_F(MainWindowTest, SolveProgressThatCannotBeSavedStopsTheOpen) {
+    OpenPuzzle(MakePuzzleFile("first.xwd", 11), true);
+    Procs->Puzzle.Player(1, 1) = 'Z';
+    Procs->PuzzleChanged = true;
+    Procs->PuzzleFileName = Path("gone/first.xwd").toStdString();
+    const size_t dialogs = Dialogs->Shown.size();
+    OpenPuzzle(MakePuzzleFile("second.xwd", 15), true);
+    ASSERT_EQ(Boxes->Shown.size(), 1u);
+    EXPECT_EQ(Boxes->Shown[0].Kind, TPromptKind::Error);
+    EXPECT_EQ(Dialogs->Shown.size(), dialogs); // no open dialog
+    EXPECT_EQ(Procs->Puzzle.GridSize, 11);
+    EXPECT_EQ(Procs->Puzzle.Player(1, 1), 'Z');
+    EXPECT_TRUE(Procs->PuzzleChanged);
+}
+
+// Delete after a correct solution when a deleted puzzle of that name exists:
+// the windows are gone and the byline says so, but the file stays as it was.
+TEST_F(MainWindowTest, DeleteWhoseRenameFailsKeepsTheFile) {
+    const QString file = MakePuzzleFile("twice.xwd", 11);
+    MakePuzzleFile("twice.XW!", 13);
+    OpenPuzzle(file, true);
+    Procs->PuzzleChanged = true;
+    Main->ScoreResult(mrAbort);
+    ASSERT_EQ(Boxes->Shown.size(), 1u);
+    EXPECT_EQ(Boxes->Shown[0].Kind, TPromptKind::Error);
+    EXPECT_EQ(Main->Byline->text(), "!!! DELETED !!!");
+    EXPECT_FALSE(App->DemGridForm->isVisible());
+    EXPECT_TRUE(QFileInfo::exists(file));
+    EXPECT_EQ(FileBytes(Path("twice.XW!")).at(0), char(13));
+    EXPECT_TRUE(Procs->PuzzleChanged);
+}
+
 TEST_F(MainWindowTest, CorruptFileLeavesTheOpenPuzzleAsItsFileHoldsIt) {
     NewPuzzle(Main->N11x1, "good.xwd");
     QFile bad(Path("short.xwd"));

@@ -19,6 +19,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -65,9 +68,9 @@ protected:
         file.write(bytes);
     }
     // Starts the program with a list of one word, so every game uses that word.
-    void start(const char* word) {
+    void start(const char* word, hm::TimeOfDay clock = hm::systemTimeOfDay) {
         writeWordList(QByteArray("\"") + word + "\"\r\n");
-        form = std::make_unique<Form1>(sounds, messages);
+        form = std::make_unique<Form1>(sounds, messages, std::move(clock));
         ASSERT_TRUE(form->Form_Load());
         form->show();
     }
@@ -110,11 +113,13 @@ protected:
         for (const char* stage : StageOrder) n += shown(stage);
         return n;
     }
-    int playCount(const char* kind) const {
+    int commandsStartingWith(const std::string& prefix) const {
         int n = 0;
-        for (const std::string& c : mci.commandLog())
-            n += c.rfind(std::string("Play th20") + kind, 0) == 0;
+        for (const std::string& c : mci.commandLog()) n += c.starts_with(prefix);
         return n;
+    }
+    int playCount(const char* kind) const {
+        return commandsStartingWith(std::string("Play th20") + kind);
     }
     bool soundsClosed() const {
         return !mci.commandLog().empty() && mci.commandLog().back() == "Close th20GoodSnd3";
@@ -338,7 +343,40 @@ TEST_F(GameWindow, TheCloseBoxAndExitCloseTheSoundsAndEndTheProgram) {
         else
             control<QAction>("mnuExit")->trigger();
         EXPECT_TRUE(soundsClosed()) << closeBox;
+        EXPECT_EQ(commandsStartingWith("Close "), 6) << "the six aliases are closed once";
         EXPECT_FALSE(form->isVisible()) << closeBox;
+        mci = hm::MciInterpreter();
+    }
+}
+
+// The sounds lie beside the program; each win rewinds and plays one of the three good
+// ones, picked from the time of day, and the player never hears of a missing file.
+TEST_F(GameWindow, WinsPlayAGoodSoundFromItsStartAndMissingFilesStaySilent) {
+    for (bool filesPresent : {false, true}) {
+        mci = hm::MciInterpreter();
+        if (filesPresent) {
+            for (const hm::SoundFile& sound : hm::SoundFiles)
+                ASSERT_TRUE(QFile(dir.filePath(sound.file)).open(QIODevice::WriteOnly));
+        }
+        double now = 36000.25;
+        start("LEVEL", [&now] { return now; });
+        EXPECT_EQ(mci.isOpen("th20GoodSnd3"), filesPresent);
+        std::set<std::string> picked;
+        for (int game = 0; game < 6; ++game) {
+            now += 1.5;
+            click("Command2");
+            clickLetters("LEV");
+            ASSERT_TRUE(shown("Picture9")) << game;
+            const std::vector<std::string>& sent = mci.commandLog();
+            const std::string name = sent.back().substr(std::string("Play th20").size());
+            EXPECT_EQ(sent.back(), "Play th20" + name);
+            EXPECT_EQ(sent[sent.size() - 2], "Seek th20" + name + " To 0");
+            EXPECT_TRUE(name == "GoodSnd1" || name == "GoodSnd2" || name == "GoodSnd3") << name;
+            picked.insert(name);
+        }
+        EXPECT_GT(picked.size(), 1u) << "the sound changes with the time of day";
+        EXPECT_TRUE(messages.shown.empty()) << filesPresent;
+        EXPECT_EQ(text("Label4"), "6");
     }
 }
 

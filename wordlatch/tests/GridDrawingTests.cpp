@@ -105,6 +105,17 @@ TEST_F(GridWindow, CheatShowsGreyAnswersOnEmptySquaresUntilTheNextRepaint) {
     EXPECT_EQ(Count(Shown(), 1, 1, IsGrey), 0);
 }
 
+TEST_F(GridWindow, CheatOnAFilledGridDrawsNothingNewButStillCounts) {
+    Procs.PuzzleMode = ModeSolve;
+    for (int y = 1; y <= 15; ++y)
+        for (int x = 1; x <= 15; ++x) Procs.Puzzle.Solution(x, y) = Procs.Puzzle.Player(x, y) = 'K';
+    Grid->Invalidate();
+    const QImage before = Shown();
+    Grid->ShowAnswers();
+    EXPECT_EQ(Shown(), before);
+    EXPECT_TRUE(Grid->Cheated);
+}
+
 TEST_F(GridWindow, ErrorCrossesMarkOnlyWrongOrEmptyWhiteSquares) {
     Procs.PuzzleMode = ModeSolve;
     Procs.Puzzle.Solution(1, 1) = 'A';

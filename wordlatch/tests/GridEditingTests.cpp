@@ -87,6 +87,27 @@ TEST_F(GridDesign, PaintingAClueStartDetachesItsCluesAndErasesLetters) {
     EXPECT_EQ(Procs.Puzzle.Index(4, 1).AcrossClue, 0);
 }
 
+TEST_F(GridDesign, EveryOtherButtonPaintsWhiteAndTheClosingEdgeIsOffTheGrid) {
+    Grid->SymmetryOn = false;
+    Procs.Puzzle.Solution(4, 4) = BlackSquare;
+    QTest::mouseClick(Grid.get(), Qt::MiddleButton, {}, Centre(4, 4));
+    EXPECT_EQ(Procs.Puzzle.Solution(4, 4), NoLetter);
+
+    // The last outline pixel belongs to no square: nothing is painted, yet the
+    // puzzle counts as changed.
+    Procs.PuzzleChanged = false;
+    QTest::mouseClick(Grid.get(), Qt::LeftButton, {}, QPoint(15 * Cell, 15 * Cell));
+    for (int y = 1; y <= 15; ++y) EXPECT_EQ(Row(y), "...............") << y;
+    EXPECT_TRUE(Procs.PuzzleChanged);
+
+    // Outside grid design a drag selects nothing and paints nothing.
+    Procs.PuzzleMode = ModeLetters;
+    QTest::mousePress(Grid.get(), Qt::LeftButton, {}, Centre(1, 6));
+    Move(5, 6);
+    QTest::mouseRelease(Grid.get(), Qt::LeftButton, {}, Centre(5, 6));
+    EXPECT_EQ(Row(6), "...............");
+}
+
 TEST_F(GridDesign, KeysAreIgnored) {
     Procs.PuzzleMode = ModeLetters;
     Click(1, 1);
@@ -189,6 +210,36 @@ TEST_F(Solving, ClickShowsTheClueOfTheWordsFirstSquare) {
     Peers.Calls.clear();
     Type("abcdefghijklmno");
     EXPECT_EQ(Peers.Calls, QStringList({"SelectClue -1", "ClearClue"}));
+}
+
+TEST_F(Solving, EnterAndBackspaceKeepThePlayersLettersDownAWord) {
+    for (int y = 1; y <= 15; ++y) Procs.Puzzle.Solution(2, y) = 'D';
+    Procs.Puzzle.Player(2, 2) = 'Q';
+    Click(2, 1, Qt::RightButton);
+    Type("\r\r"); // an empty square stays empty, a letter stays
+    QTest::keyClick(Grid.get(), Qt::Key_Backspace);
+    EXPECT_EQ(Procs.Puzzle.Player(2, 1), 0);
+    EXPECT_EQ(Procs.Puzzle.Player(2, 2), 'Q');
+    EXPECT_EQ(Grid->SquareAt(Grid->CursorPos), QPoint(2, 2));
+    EXPECT_EQ(Fill(Shown(), 2, 2), QColor(255, 255, 0));
+    Type("z");
+    EXPECT_EQ(Procs.Puzzle.Player(2, 2), 'Z');
+    EXPECT_EQ(Procs.Puzzle.Solution(2, 2), 'D');
+    EXPECT_FALSE(Grid->Cheated);
+}
+
+TEST_F(Solving, ClickOnABlackSquareOrOffTheGridClearsTheClueAndTheSelection) {
+    Procs.Puzzle.Solution(3, 3) = BlackSquare;
+    Click(1, 1);
+    for (QPoint off : {Centre(3, 3), QPoint(15 * Cell, 5)}) {
+        Peers.Calls.clear();
+        QTest::mouseClick(Grid.get(), Qt::LeftButton, {}, off);
+        EXPECT_EQ(Peers.Calls, QStringList({"ClearClue", "SelectClue -1"}));
+        EXPECT_EQ(Grid->Direction, 0);
+    }
+    EXPECT_EQ(Fill(Shown(), 2, 1), QColor(Qt::white));
+    Type("a");
+    EXPECT_EQ(Procs.Puzzle.Player(1, 1), 0);
 }
 
 } // namespace

@@ -32,7 +32,8 @@ void TQtWavePlayer::Play(const QString& name, bool synchronous) {
     if (!effect) return;
     Current = effect;
     effect->play();
-    if (!synchronous) return;
+    // A sound that failed to load refuses to play: nothing to wait for.
+    if (!synchronous || !effect->isPlaying()) return;
 
     // Wait for the end without taking user input, as a blocking call would; the
     // sound's own length (plus a margin) bounds the wait if no end is reported.

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -123,6 +124,18 @@ TEST(WavePlayer, WithoutAnAudioOutputNothingPlaysAndNothingWaits) {
     player.Play("WAVE_5", true);
     player.Play("WAVE_2", false);
     EXPECT_FALSE(player.IsPlaying("WAVE_2"));
+}
+
+TEST(WavePlayer, ASoundThatCannotPlayReturnsWithoutWaiting) {
+    // ":/SAVE" is a picture, not a wave: its effect ends in the error state.
+    TQtWavePlayer player([] { return true; });
+    player.Play("SAVE", true);
+    bool waited = false;
+    QTimer::singleShot(0, [&] { waited = true; });
+    player.Play("SAVE", true);
+    EXPECT_FALSE(waited); // no wait loop ran the pending timer
+    EXPECT_FALSE(player.IsPlaying("SAVE"));
+    QCoreApplication::processEvents();
 }
 
 namespace {

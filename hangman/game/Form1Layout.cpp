@@ -42,6 +42,7 @@ QPushButton* button(const char* name, const QString& caption, QRect place, QWidg
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setGeometry(place);
+    b->setAutoDefault(true); // a focused button answers Enter as well as Space
     return b;
 }
 

@@ -69,10 +69,12 @@ void Form1::createControls(QWidget* client) {
     Label7 = counterLabel("Label7", twipsRect(3840, 480, 1455, 300), client);
     picture("Image11", "mascot.svg", twipsRect(120, 1320, 2400, 2445), client);
 
-    Command3 = button("Command3", "&Reveal Word", twipsRect(240, 1560, 1575, 375), client);
+    // New Word comes first in the tab order and so holds the focus at start: a stray
+    // Enter or Space then deals a fresh word instead of giving the game up.
     Command2 = button("Command2", "&New Word", twipsRect(240, 2040, 1215, 375), client);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    Command3 = button("Command3", "&Reveal Word", twipsRect(240, 1560, 1575, 375), client);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 
     gallows = {line("Line1", 5040, 1200, 5040, 4180, 2, client),
                line("Line2", 5040, 1200, 4200, 1200, 2, client),

@@ -139,6 +139,9 @@ TEST_F(GameWindow, StartsWithARunningGameOfTheFirstWord) {
     EXPECT_EQ(status(), "Status: Brain Dead");
     EXPECT_TRUE(shown("Frame1"));
     EXPECT_TRUE(control("Command3")->isEnabled());
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_TRUE(newWordFocused()) << "a stray key must not give the first game up";
     for (char c = 'A'; c <= 'Z'; ++c)
         EXPECT_TRUE(letter(c)->isVisible() && letter(c)->isEnabled()) << c;
     EXPECT_EQ(word(), "") << "every letter box starts hidden";

@@ -26,6 +26,9 @@ class TWordlatchApp;
 inline constexpr const char* CloseUnsavedQuestion =
     "The puzzle could not be saved. Close anyway and lose the recent changes?";
 
+// Shown by the menu commands this edition leaves out.
+inline constexpr const char* NotInDemoText = "This command is not available in Wordlatch Demo.";
+
 // The client width of the main window and its frame's border, in pixels.
 inline constexpr int MainClientWidth = 227;
 inline constexpr int MainFrameBorder = 3;

@@ -25,6 +25,8 @@ QAction* Item(QMenu* menu, const char* name, const QString& caption,
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     action->setShortcut(shortcut);
+    // The menu's keys also work while the grid window is the active one.
+    action->setShortcutContext(Qt::ApplicationShortcut);
     return action;
 }
 
@@ -143,6 +145,11 @@ void TDemMainForm::CreateMenu() {
     connect(Analysis1, &QAction::triggered, this, &TDemMainForm::Analysis1Click);
     connect(Help2, &QAction::triggered, this, &TDemMainForm::Help2Click);
     connect(About1, &QAction::triggered, this, &TDemMainForm::About1Click);
+    // Commands this edition leaves out say so instead of silently doing nothing.
+    for (QAction* a : {SavePuzzleAs1, CopyGridAs1, ScanGrid1, ExportMetafile1, ExportEPS1,
+                       ExportRTFFile1, RTFGridtoClipboard1, ShowGuidelines1, Invert1, Turn1, Flip1,
+                       Byline1, Dictionary1, Thesaurus1, ClueBank1, Scratchpad1, Mailbot1})
+        connect(a, &QAction::triggered, this, [this] { App.Prompts->Inform(NotInDemoText); });
 }
 
 std::array<QAction*, 4> TDemMainForm::ConstructionItems() const {

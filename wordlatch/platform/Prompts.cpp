@@ -79,4 +79,8 @@ void TPrompts::ReportException(const QString& text) {
     Boxes.Show(TPromptKind::Error, TPromptButtons::Ok, ApplicationTitle, text);
 }
 
+void TPrompts::Inform(const QString& text) {
+    Boxes.Show(TPromptKind::Information, TPromptButtons::Ok, ApplicationTitle, text);
+}
+
 } // namespace wl

@@ -59,6 +59,8 @@ public:
     // The application's general error report: an error box with the
     // exception's text and OK, without a sound of our own.
     void ReportException(const QString& text);
+    // An information box with OK, without a sound.
+    void Inform(const QString& text);
 
 private:
     IMessageBoxes& Boxes;

@@ -94,6 +94,31 @@ TEST_F(MainWindowTest, MenuEnablementThroughTheStates) {
                      "construction after delete");
 }
 
+TEST_F(MainWindowTest, CommandsLeftOutSayImpossibleAndLeaveThePuzzleAlone) {
+    const QString file = Path("left.xwd");
+    NewPuzzle(Main->N11x1, "left.xwd");
+    const QByteArray before = FileBytes(file);
+    for (QAction* a : {Main->SavePuzzleAs1, Main->Invert1, Main->Dictionary1}) {
+        Boxes->Shown.clear();
+        a->trigger();
+        ASSERT_EQ(Boxes->Shown.size(), 1u) << a->objectName().toStdString();
+        EXPECT_EQ(Boxes->Shown[0].Kind, TPromptKind::Information);
+        EXPECT_EQ(Boxes->Shown[0].Text, NotInDemoText);
+    }
+    EXPECT_FALSE(Procs->PuzzleChanged);
+    EXPECT_EQ(FileBytes(file), before);
+}
+
+TEST_F(MainWindowTest, MenuKeysReachTheMainWindowFromTheGrid) {
+    NewPuzzle(Main->N11x1, "keys.xwd");
+    TDemGridForm& grid = *App->DemGridForm;
+    Procs->PuzzleChanged = true;
+    grid.activateWindow();
+    QApplication::setActiveWindow(&grid);
+    QTest::keyClick(&grid, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(Procs->PuzzleChanged);
+}
+
 TEST_F(MainWindowTest, ToolButtonsSwitchModesAndGridSettings) {
     NewPuzzle(Main->N15x1, "tools.xwd");
     TDemGridForm& grid = *App->DemGridForm;

@@ -197,12 +197,8 @@ void HangmanGame::Command3_Click() {
         }
         recordLoss();
         form.Image1Visible = form.Image2Visible = form.Image3Visible = true;
-        form.Image10Visible = form.Image5Visible = form.Image7Visible = true;
-        form.Picture8Visible = form.Image12Visible = true;
-        disableLetterButtons();
-        revealWholeWord();
-        gameState = 3;
-        form.Frame1Visible = false;
+        form.Image10Visible = form.Image5Visible = form.Image12Visible = true;
+        showLoss();
     }
     endGame();
 }
@@ -267,14 +263,9 @@ void HangmanGame::hangNextStage() {
             return;
         }
     }
-    form.Image7Visible = true;
-    form.Frame1Visible = false;
-    form.Picture8Visible = true;
-    disableLetterButtons();
-    revealWholeWord();
+    showLoss();
     addToScore(-250);
     addToLabel(form.Label5, 1);
-    gameState = 3;
     recordLoss();
     if (form.mnuSoundChecked) playRandomSound("bad");
     endGame();
@@ -308,6 +299,15 @@ void HangmanGame::Determine_Status() {
 void HangmanGame::addToScore(int delta) {
     addToLabel(form.Label7, delta);
     Determine_Status(); // Label7_Change
+}
+
+void HangmanGame::showLoss() {
+    form.Image7Visible = true;
+    form.Frame1Visible = false;
+    form.Picture8Visible = true;
+    disableLetterButtons();
+    revealWholeWord();
+    gameState = 3;
 }
 
 void HangmanGame::revealWholeWord() {

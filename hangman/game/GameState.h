@@ -151,6 +151,8 @@ public:
 
 private:
     void addToScore(int delta); // writes Label7, then Label7_Change
+    // The lost game's board: dead face, loss banner, word revealed, buttons off.
+    void showLoss();
     void revealWholeWord();
     void disableLetterButtons();
     void endGame(); // Command3 off, focus to New Word

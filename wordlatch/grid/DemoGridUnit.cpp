@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <random>
 
 namespace wl {
 
@@ -28,9 +29,6 @@ TDemGridForm::TDemGridForm(TDemProcs& procs, IWaiter& waiter, const TSystemMetri
     }
     setPalette(look);
     move(200, 109);
-    // FormCreate
-    SwapButtons = false;
-    SymmetryOn = true;
     ResetCanvas();
 }
 
@@ -168,15 +166,16 @@ void TDemGridForm::ShowAnswers() {
 void TDemGridForm::Celebrate() {
     const int n = Procs.Puzzle.Side();
     if (n == 0) return;
-    Random.seed(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
+    std::mt19937 random(
+        static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
     std::uniform_int_distribution<int> square(1, n);
     std::uniform_int_distribution<int> colour(0, int(CelebratePalette.size()) - 1);
     for (int pass = 0; pass < 120; ++pass) {
         DrawNow([&](TGridPainter& grid) {
             for (int i = 0; i < 50; ++i) {
-                const int x = square(Random);
-                const int y = square(Random);
-                const int k = colour(Random);
+                const int x = square(random);
+                const int y = square(random);
+                const int k = colour(random);
                 if (!Procs.Puzzle.IsBlack(x, y))
                     grid.Letter(x, y, char(Procs.Puzzle.Solution(x, y)), CelebratePalette[k]);
             }

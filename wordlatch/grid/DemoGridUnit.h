@@ -14,7 +14,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <random>
 
 namespace wl {
 
@@ -111,7 +110,6 @@ private:
     TGridAutocluePeer* AutocluePeer = nullptr;
     QImage Canvas;
     bool CanvasStale = true;
-    std::mt19937 Random;
 };
 
 } // namespace wl

@@ -65,16 +65,10 @@ void TGridPainter::Grid() {
 }
 
 void TGridPainter::Word(int x, int y, int direction, const QColor& fill) {
-    const int n = Puzzle.Side();
-    const int dx = direction == 1 ? 1 : 0;
-    const int dy = 1 - dx;
-    while (x >= 1 && y >= 1 && x <= n && y <= n) {
-        Square(x, y, fill);
-        Letter(x, y, ShownChar(Puzzle, Mode, x, y), Look.FontColor);
-        x += dx;
-        y += dy;
-        if (Puzzle.IsBlack(x, y)) break;
-    }
+    ForEachWordSquare(Puzzle, x, y, direction == 1 ? 'a' : 'd', [&](int sx, int sy) {
+        Square(sx, sy, fill);
+        Letter(sx, sy, ShownChar(Puzzle, Mode, sx, sy), Look.FontColor);
+    });
 }
 
 void TGridPainter::Answers() {

@@ -22,13 +22,9 @@ TGridCounts CountGrid(const TXwdPuzzle& puzzle) {
     TGridCounts counts;
     const int n = puzzle.Side();
     for (int x = 1; x <= n; ++x)
-        for (int y = 1; y <= n; ++y) {
-            if (puzzle.IsBlack(x, y)) {
-                ++counts.BlackSquares;
-                continue;
-            }
-            counts.Words += int(StartsAcross(puzzle, x, y)) + int(StartsDown(puzzle, x, y));
-        }
+        for (int y = 1; y <= n; ++y) counts.BlackSquares += int(puzzle.IsBlack(x, y));
+    for (const TNumberedSquare& s : NumberGrid(puzzle))
+        counts.Words += int(s.AcrossWord != 0) + int(s.DownWord != 0);
     return counts;
 }
 

@@ -177,8 +177,7 @@ void TDemMainForm::CreateInfoArea() {
 }
 
 void TDemMainForm::FormCreate() {
-    MouseBtn->setIcon(ToolGlyph("MOUSEACR"));
-    SymmetryBtn->setIcon(ToolGlyph("ONSYMMETRY"));
+    // The tool glyphs ("MOUSEACR", "ONSYMMETRY", ...) are loaded as the buttons are made.
     // The window width less 10: two pixels of grey either side inside the frame.
     UpdateBtn->setGeometry(2, 121, OuterWidth() - 10, 20);
 }

@@ -124,6 +124,8 @@ private:
     void CreateToolPanel();
     void CreateInfoArea();
     void CreateMenu();
+    // The menu entries that need an open puzzle (and are off in the deleted state).
+    std::array<QAction*, 4> PuzzleItems() const;
     // The menu entries enabled in construction only ("&Special" as a whole).
     std::array<QAction*, 4> ConstructionItems() const;
     // A tool button's enabled state with its hint shown exactly while enabled.

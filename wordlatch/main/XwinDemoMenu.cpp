@@ -125,7 +125,7 @@ void TDemMainForm::CreateMenu() {
     // Puzzle commands wait for a puzzle; the construction ones and the whole
     // "&Special" menu are switched on by ShowPuzzle. Entries without an action
     // of their own follow the same rules and leave the puzzle alone.
-    for (QAction* a : {Save1, Print1, ScorePuzzle1, ReverttoSaved1}) a->setEnabled(false);
+    for (QAction* a : PuzzleItems()) a->setEnabled(false);
     for (QAction* a : ConstructionItems()) a->setEnabled(false);
 
     connect(Solve1, &QAction::triggered, this, [this] { Open1Click(true); });
@@ -150,6 +150,10 @@ void TDemMainForm::CreateMenu() {
                        ExportRTFFile1, RTFGridtoClipboard1, ShowGuidelines1, Invert1, Turn1, Flip1,
                        Byline1, Dictionary1, Thesaurus1, ClueBank1, Scratchpad1, Mailbot1})
         connect(a, &QAction::triggered, this, [this] { App.Prompts->Inform(NotInDemoText); });
+}
+
+std::array<QAction*, 4> TDemMainForm::PuzzleItems() const {
+    return {Save1, Print1, ScorePuzzle1, ReverttoSaved1};
 }
 
 std::array<QAction*, 4> TDemMainForm::ConstructionItems() const {
@@ -197,7 +201,7 @@ void TDemMainForm::ScoreResult(int modalResult) {
     }
     if (modalResult != mrAbort) return;
     // Delete the solved puzzle: the file keeps its place under the extension ".XW!".
-    for (QAction* a : {Save1, Print1, ScorePuzzle1, ReverttoSaved1}) a->setEnabled(false);
+    for (QAction* a : PuzzleItems()) a->setEnabled(false);
     SetToolEnabled(CheatBtn, false);
     ModeLabel->clear();
     DataMemo->clear();

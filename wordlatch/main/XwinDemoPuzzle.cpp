@@ -22,7 +22,15 @@ namespace wl {
 
 namespace {
 
-constexpr const char* XwdFilter = "Wordlatch Puzzle (*.XWD)|*.XWD";
+// What the open and the new-puzzle dialogs have in common.
+TFileDialogOptions XwdDialogOptions(const QString& title, const QString& fileName) {
+    TFileDialogOptions options;
+    options.Title = title;
+    options.FileName = fileName;
+    options.DefaultExt = "XWD";
+    options.Filter = "Wordlatch Puzzle (*.XWD)|*.XWD";
+    return options;
+}
 
 // Outer position and size of a window, frame included.
 void SetOuterGeometry(QWidget* window, const QRect& outer) {
@@ -63,11 +71,8 @@ bool TDemMainForm::SaveChangesPrompt() {
 void TDemMainForm::Open1Click(bool forSolving) {
     TDemProcs& procs = App.DemProcs;
     if (procs.PuzzleChanged && !SaveChangesPrompt()) return;
-    TFileDialogOptions options;
-    options.Title = forSolving ? "Open puzzle for solving" : "Open puzzle for constructing";
-    options.FileName = "*.xwd";
-    options.DefaultExt = "XWD";
-    options.Filter = XwdFilter;
+    TFileDialogOptions options = XwdDialogOptions(
+        forSolving ? "Open puzzle for solving" : "Open puzzle for constructing", "*.xwd");
     options.MustExist = true;
     const QString path = App.Services.FileDialogs->Execute(this, options);
     if (path.isEmpty()) return;
@@ -90,12 +95,9 @@ void TDemMainForm::NewPuzzleClick(QAction* item) {
     TDemProcs& procs = App.DemProcs;
     const QString size = item->text().left(2);
     if (procs.PuzzleChanged && !SaveChangesPrompt()) return;
-    TFileDialogOptions options;
+    TFileDialogOptions options =
+        XwdDialogOptions("New " + size + "x puzzle for constructing", "untitled.xwd");
     options.Save = true;
-    options.Title = "New " + size + "x puzzle for constructing";
-    options.FileName = "untitled.xwd";
-    options.DefaultExt = "XWD";
-    options.Filter = XwdFilter;
     options.OverwritePrompt = true;
     const QString path = App.Services.FileDialogs->Execute(this, options);
     if (path.isEmpty()) return;

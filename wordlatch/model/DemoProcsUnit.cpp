@@ -67,19 +67,12 @@ bool StartsDown(const TXwdPuzzle& p, int x, int y) {
 }
 
 std::string GetWord(const TXwdPuzzle& p, int x, int y, char direction) {
-    const int n = p.Side();
-    const int dx = direction == 'a' ? 1 : 0;
-    const int dy = 1 - dx;
     std::string word;
-    // The first square is not tested for colour; it is the word's first square.
-    while (x >= 1 && y >= 1 && x <= n && y <= n) {
-        const std::uint8_t cell = p.Solution(x, y);
+    ForEachWordSquare(p, x, y, direction, [&](int sx, int sy) {
+        const std::uint8_t cell = p.Solution(sx, sy);
         if (word.size() < MaxClueLength)
             word.push_back(cell == UnknownLetter ? '?' : static_cast<char>(cell));
-        x += dx;
-        y += dy;
-        if (p.IsBlack(x, y)) break;
-    }
+    });
     return word;
 }
 

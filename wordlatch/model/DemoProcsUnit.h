@@ -100,6 +100,21 @@ bool StartsDown(const TXwdPuzzle& p, int x, int y);
 // The letters of the word from (x, y) on; direction 'a' is across, anything else
 // down. "?" for UnknownLetter, the byte 0 for NoLetter; at most 60 characters.
 std::string GetWord(const TXwdPuzzle& p, int x, int y, char direction);
+// Calls visit(x, y) for the squares of the word from (x, y) to its end: the
+// square before a black one or the grid's edge. Direction as for GetWord; the
+// first square is not tested for colour, squares outside the grid are never visited.
+template <class Visit>
+void ForEachWordSquare(const TXwdPuzzle& p, int x, int y, char direction, Visit&& visit) {
+    const int n = p.Side();
+    const int dx = direction == 'a' ? 1 : 0;
+    const int dy = 1 - dx;
+    while (x >= 1 && y >= 1 && x <= n && y <= n) {
+        visit(x, y);
+        x += dx;
+        y += dy;
+        if (p.IsBlack(x, y)) break;
+    }
+}
 // No square of the grid holds NoLetter.
 bool GridComplete(const TXwdPuzzle& p);
 

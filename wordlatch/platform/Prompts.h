@@ -7,8 +7,6 @@
 #pragma once
 
 #include <QString>
-#include <deque>
-#include <vector>
 
 class QWidget;
 

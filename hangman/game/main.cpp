@@ -2,11 +2,13 @@
 #include "Form1.h"
 #include "MciInterpreter.h"
 #include "QtWaveBackend.h"
+#include "StartupProbe.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    puzzles::InstallStartupProbe(app);
     hm::QtWaveBackend speakers;
     hm::MciInterpreter mci(&speakers);
     // The wave files lie beside the program.

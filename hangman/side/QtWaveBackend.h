@@ -25,6 +25,7 @@ public:
 private:
     QSoundEffect* find(const std::string& alias) const;
 
+    std::map<std::string, std::filesystem::path> files_;
     std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;
 };
 

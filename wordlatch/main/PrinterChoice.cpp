@@ -10,16 +10,22 @@
 namespace wl {
 
 TPrinterChoice::TPrinterChoice(const QString& pdfFile, TSetupDialog dialog)
-    : Current(QPrinter::HighResolution), Dialog(std::move(dialog)) {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        Current.setOutputFormat(QPrinter::PdfFormat);
-        Current.setOutputFileName(pdfFile);
+    : PdfFile(pdfFile), Dialog(std::move(dialog)) {}
+
+QPrinter& TPrinterChoice::Printer() {
+    if (!Current) {
+        Current = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+            Current->setOutputFormat(QPrinter::PdfFormat);
+            Current->setOutputFileName(PdfFile);
+        }
     }
+    return *Current;
 }
 
 // The dialog writes its settings into the printer only when accepted.
 void TPrinterChoice::Setup(QWidget* parent) {
-    Dialog(Current, parent);
+    Dialog(Printer(), parent);
 }
 
 std::unique_ptr<QPrintDialog> TPrinterChoice::SetupDialog(QPrinter& printer, QWidget* parent) {

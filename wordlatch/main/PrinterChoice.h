@@ -21,7 +21,9 @@ public:
     // `pdfFile` is where pages go when no printer is installed.
     explicit TPrinterChoice(const QString& pdfFile, TSetupDialog dialog = QtSetupDialog);
 
-    QPrinter& Printer() { return Current; }
+    // Made on first use: asking the system for its printers is slow, and the
+    // first window needs none.
+    QPrinter& Printer();
     // The system's printer set-up dialog; its choice stays for the rest of the run.
     void Setup(QWidget* parent);
 
@@ -33,7 +35,8 @@ public:
     static QString DefaultPdfFile();
 
 private:
-    QPrinter Current;
+    QString PdfFile;
+    std::unique_ptr<QPrinter> Current;
     TSetupDialog Dialog;
 };
 

@@ -1,4 +1,5 @@
 // Program entry of the crossword program.
+#include "StartupProbe.h"
 #include "WordlatchApp.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ public:
 
 int main(int argc, char** argv) {
     TWordlatchQApp qtApp(argc, argv);
+    puzzles::InstallStartupProbe(qtApp);
     wl::TWordlatchApp app(wl::RealServices());
     qtApp.Prompts = app.Prompts.get();
     app.Show();

@@ -53,6 +53,8 @@ QByteArray GridPicture(const TXwdPuzzle& puzzle, int kind, const QString& creato
     generator.setOutputDevice(&buffer);
     generator.setSize(QSize(side, side));
     generator.setViewBox(QRect(0, 0, side, side));
+    // One unit a CSS pixel, the size programs that paste SVG show it at.
+    generator.setResolution(96);
     generator.setTitle(creator);
     generator.setDescription("Wordlatch4");
     QPainter p(&generator);
@@ -68,7 +70,7 @@ TExportForm::TExportForm(const TDemProcs& procs) : Procs(procs) {
 void TExportForm::GridToClipboard(int kind, const QString& creator) {
     const QByteArray svg = GridPicture(Procs.Puzzle, kind, creator);
     QSvgRenderer renderer(svg);
-    QImage png(renderer.defaultSize() * PngScale, QImage::Format_RGB32);
+    QImage png(renderer.viewBox().size() * PngScale, QImage::Format_RGB32);
     png.fill(Qt::white);
     QPainter p(&png);
     renderer.render(&p);

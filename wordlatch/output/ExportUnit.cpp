@@ -10,7 +10,6 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QSvgGenerator>
-#include <QSvgRenderer>
 
 namespace wl {
 
@@ -69,11 +68,14 @@ TExportForm::TExportForm(const TDemProcs& procs) : Procs(procs) {
 
 void TExportForm::GridToClipboard(int kind, const QString& creator) {
     const QByteArray svg = GridPicture(Procs.Puzzle, kind, creator);
-    QSvgRenderer renderer(svg);
-    QImage png(renderer.viewBox().size() * PngScale, QImage::Format_RGB32);
+    // The bitmap is the same drawing at PngScale pixels a unit.
+    const int side = Procs.Puzzle.Side() * PictureSquare + 2;
+    QImage png(side * PngScale, side * PngScale, QImage::Format_RGB32);
     png.fill(Qt::white);
     QPainter p(&png);
-    renderer.render(&p);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(PngScale, PngScale);
+    DrawGrid(p, Procs.Puzzle, kind);
     p.end();
     auto* data = new QMimeData;
     data->setData("image/svg+xml", svg);

@@ -29,7 +29,8 @@ class TExportForm : public QWidget {
 public:
     explicit TExportForm(const TDemProcs& procs);
 
-    // Kind 1 the numbered grid, 2 the solution; offered as SVG and as PNG.
+    // Kind 1 the numbered grid, 2 the solution; offered as SVG and as a PNG
+    // of the same drawing.
     void GridToClipboard(int kind, const QString& creator);
     // The across and down lists as plain text with CR LF line ends.
     void CluesToClipboard();

@@ -74,6 +74,14 @@ TEST_F(PrintDialogTest, GraySquaresAloneOpensNoJob) {
     EXPECT_EQ(Form.PrintBar->value(), 6);
 }
 
+TEST_F(PrintDialogTest, BlackSquaresTakeTheChosenColourUnlessGray) {
+    Form.Settings.BlackSquares = {0, 0, 128};
+    Print({Form.NGChk});
+    EXPECT_EQ(Form.ShadeColor, QColor(0, 0, 128));
+    Print({Form.GrayChk});
+    EXPECT_EQ(Form.ShadeColor, SilverColor);
+}
+
 // All five layouts in one job: manuscript pages, its grid, the manuscript grid
 // again, the numbered and solution grids, the puzzle page; page numbers run on.
 TEST_F(PrintDialogTest, EveryLayoutPrintsAsOneJobToAPdfBesideThePuzzle) {

@@ -45,7 +45,8 @@ void BM_PrintAllLayoutsToPdf(benchmark::State& state) {
     TSilentSounds sounds;
     TPrompts prompts(boxes, sounds);
     TDemPrintForm form(procs, printer, dir.filePath("default.pdf"), prompts);
-    for (QCheckBox* b : {form.MSChk, form.MSGChk, form.NGChk, form.SGChk, form.PPChk}) b->setChecked(true);
+    for (QCheckBox* b : {form.MSChk, form.MSGChk, form.NGChk, form.SGChk, form.PPChk})
+        b->setChecked(true);
     for (auto _ : state) {
         form.FormShow();
         form.PrintBtnClick();

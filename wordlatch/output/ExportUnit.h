@@ -6,8 +6,8 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 
 namespace wl {
 

@@ -36,8 +36,10 @@ int TManuscriptPages::PrintHeader(bool first) {
             const int x = V.LeftMargin + 46 * V.MWidth;
             TextOut(p, x, 5 * lh, spec.left(17));
             // The black-square and word counts without their par values.
-            if (const qsizetype at = spec.indexOf("Bl"); at >= 0) TextOut(p, x, 6 * lh, spec.mid(at, 18));
-            if (const qsizetype at = spec.indexOf("Wo"); at >= 0) TextOut(p, x, 7 * lh, spec.mid(at, 15));
+            if (const qsizetype at = spec.indexOf("Bl"); at >= 0)
+                TextOut(p, x, 6 * lh, spec.mid(at, 18));
+            if (const qsizetype at = spec.indexOf("Wo"); at >= 0)
+                TextOut(p, x, 7 * lh, spec.mid(at, 15));
         }
         top = 9 * lh;
     } else {
@@ -166,7 +168,8 @@ void TManuscriptPages::PrintGrid(int type) {
             }
             p.setFont(numberFont);
             if (starts)
-                TextOut(p, left + 5, top + (type == ManuscriptGrid ? 3 : 4), QString::number(number));
+                TextOut(p, left + 5, top + (type == ManuscriptGrid ? 3 : 4),
+                        QString::number(number));
             if (type == ManuscriptGrid && cell != NoLetter) {
                 // The letter in the lower right, nudged so narrow and wide ones line up.
                 const int nudge = letter == "I" ? 4 : letter == "M" ? -2 : letter == "W" ? -3 : 0;

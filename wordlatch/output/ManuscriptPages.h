@@ -15,10 +15,10 @@ namespace wl {
 // What every layout prints besides the record.
 struct TPrintContent {
     const TXwdPuzzle& Puzzle;
-    QString Title;      // the print dialog's title
-    QString SpecText;   // the main window's grid statistics, lines joined by CR LF
+    QString Title;    // the print dialog's title
+    QString SpecText; // the main window's grid statistics, lines joined by CR LF
     TPrintSettings Settings;
-    QColor ShadeColor;  // fill of the black squares
+    QColor ShadeColor; // fill of the black squares
 };
 
 inline constexpr int ManuscriptGrid = 1;

@@ -25,8 +25,10 @@ std::string CluesText(const TXwdPuzzle& puzzle) {
     std::string down = "DOWN\r\n";
     for (const TNumberedSquare& s : NumberGrid(puzzle)) {
         const TClueIndexPair& index = puzzle.Index(s.X, s.Y);
-        if (s.AcrossWord) across += EntryLine(s.SquareNumber, ClueEntry(puzzle, index.AcrossClue)) + "\r\n";
-        if (s.DownWord) down += EntryLine(s.SquareNumber, ClueEntry(puzzle, index.DownClue)) + "\r\n";
+        if (s.AcrossWord)
+            across += EntryLine(s.SquareNumber, ClueEntry(puzzle, index.AcrossClue)) + "\r\n";
+        if (s.DownWord)
+            down += EntryLine(s.SquareNumber, ClueEntry(puzzle, index.DownClue)) + "\r\n";
     }
     return across + down;
 }

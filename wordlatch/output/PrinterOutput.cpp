@@ -8,7 +8,8 @@
 
 namespace wl {
 
-QString PdfTarget(const QPrinter& printer, const QString& defaultFile, const std::string& puzzleFile) {
+QString PdfTarget(const QPrinter& printer, const QString& defaultFile,
+                  const std::string& puzzleFile) {
     if (printer.outputFormat() != QPrinter::PdfFormat) return {};
     const QString chosen = printer.outputFileName();
     if (!chosen.isEmpty() && chosen != defaultFile) return chosen;

@@ -14,7 +14,8 @@ namespace wl {
 // Printer Setup, or else one named after the puzzle beside it ("SUNDAY.pdf"
 // for "SUNDAY.XWD"); `defaultFile` (the printer's file before any choice) when
 // no puzzle file is named. Empty for a real printer.
-QString PdfTarget(const QPrinter& printer, const QString& defaultFile, const std::string& puzzleFile);
+QString PdfTarget(const QPrinter& printer, const QString& defaultFile,
+                  const std::string& puzzleFile);
 
 // Redirects a PDF printer to a temporary file for the life of the object.
 class TPrinterOutput {

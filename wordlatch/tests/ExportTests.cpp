@@ -44,13 +44,16 @@ TEST_F(MainWindowTest, CluesGoToTheClipboardAsTextWithCrLfLineEnds) {
     Main->CluestoClipboard1->trigger();
     const std::string expected = "ACROSS\r\n"
                                  "  1 Caf\xE9 \x93latte\x94 it's\r\n"
-                                 "  3 " + std::string(60, 'Q') + "\r\n"
+                                 "  3 " +
+                                 std::string(60, 'Q') +
+                                 "\r\n"
                                  "DOWN\r\n"
                                  "  1 \r\n"
                                  "  2 \r\n";
     const QString text = QGuiApplication::clipboard()->text();
     EXPECT_EQ(ToWin1252(text), expected);
-    EXPECT_TRUE(text.startsWith(QString::fromUtf8("ACROSS\r\n  1 Caf\u00E9 \u201Clatte\u201D it's")));
+    EXPECT_TRUE(
+        text.startsWith(QString::fromUtf8("ACROSS\r\n  1 Caf\u00E9 \u201Clatte\u201D it's")));
     EXPECT_FALSE(App->InfoWin->isVisible());
 }
 
@@ -67,26 +70,29 @@ TEST_F(MainWindowTest, GridAndSolutionGoToTheClipboardAsSvgAndPng) {
         EXPECT_EQ(SvgElement(svg, "desc"), "Wordlatch4");
         const QImage png = qvariant_cast<QImage>(data->imageData());
         ASSERT_EQ(png.size(), QSize(side, side) * PngScale);
-        png.save(QDir::current().filePath(item == Main->GridtoClipboard1 ? "grid.png" : "solution.png"));
+        png.save(
+            QDir::current().filePath(item == Main->GridtoClipboard1 ? "grid.png" : "solution.png"));
 
         // Square (x, y) in PNG pixels; counts its dark pixels inside the border.
         const auto dark = [&](int x, int y) {
             int n = 0;
             for (int py = 4; py < 29 * PngScale; ++py)
                 for (int px = 4; px < 29 * PngScale; ++px)
-                    n += qGray(png.pixel((1 + 30 * (x - 1)) * PngScale + px, (1 + 30 * (y - 1)) * PngScale + py)) < 128;
+                    n += qGray(png.pixel((1 + 30 * (x - 1)) * PngScale + px,
+                                         (1 + 30 * (y - 1)) * PngScale + py)) < 128;
             return n;
         };
         const int inside = (29 * PngScale - 4) * (29 * PngScale - 4);
-        EXPECT_EQ(dark(5, 5), inside);  // black squares are solid black
-        EXPECT_EQ(dark(2, 3), 0);       // UnknownLetter shows nothing, nor a number
-        EXPECT_GT(dark(1, 1), 0);       // a number or a letter
+        EXPECT_EQ(dark(5, 5), inside); // black squares are solid black
+        EXPECT_EQ(dark(2, 3), 0);      // UnknownLetter shows nothing, nor a number
+        EXPECT_GT(dark(1, 1), 0);      // a number or a letter
         EXPECT_LT(dark(1, 1), inside / 4);
     }
 }
 
 TEST(OutputTextTest, EntryNumbersTakeThreeCharacters) {
-    const std::pair<int, const char*> rows[] = {{7, "  7 Tree"}, {12, " 12 Tree"}, {179, "179 Tree"}};
+    const std::pair<int, const char*> rows[] = {
+        {7, "  7 Tree"}, {12, " 12 Tree"}, {179, "179 Tree"}};
     for (auto [n, line] : rows) EXPECT_EQ(EntryLine(n, "Tree"), line);
 }
 
@@ -94,7 +100,8 @@ TEST(OutputTextTest, AuthorBlockKeepsEveryFilledLine) {
     TPrintSettings s;
     EXPECT_EQ(AuthorBlock(s), (std::array<std::string, 4>{"Wordlatch Demo", "", "", ""}));
     s.Address = {"1 Elm St", "", "Springfield", " "};
-    EXPECT_EQ(AuthorBlock(s), (std::array<std::string, 4>{"Wordlatch Demo", "1 Elm St", "Springfield", ""}));
+    EXPECT_EQ(AuthorBlock(s),
+              (std::array<std::string, 4>{"Wordlatch Demo", "1 Elm St", "Springfield", ""}));
     s.Address = {"1 Elm St", "Springfield", "555-0100", "me@example.org"};
     EXPECT_EQ(AuthorBlock(s)[3], "555-0100, me@example.org");
 }

@@ -42,7 +42,8 @@ inline TXwdPuzzle MakePuzzle(int n, const std::function<std::string(int)>& clue 
     TXwdPuzzle& p = procs.Puzzle;
     for (int y = 1; y <= n; ++y)
         for (int x = 1; x <= n; ++x)
-            p.Solution(x, y) = black(n, x, y) ? BlackSquare : std::uint8_t('A' + (x * 7 + y * 3) % 26);
+            p.Solution(x, y) =
+                black(n, x, y) ? BlackSquare : std::uint8_t('A' + (x * 7 + y * 3) % 26);
     for (const TNumberedSquare& s : NumberGrid(p)) {
         for (int w : {s.AcrossWord, s.DownWord}) {
             if (w == 0 || w > MaxWords) continue;

@@ -11,8 +11,8 @@
 namespace wl {
 namespace {
 
-using fakes::MakePuzzle;
 using fakes::MainWindowTest;
+using fakes::MakePuzzle;
 
 // The text of each page of a PDF file.
 QStringList PdfPages(const QString& file) {
@@ -33,7 +33,8 @@ protected:
         Procs.Puzzle = MakePuzzle(15);
         Procs.PuzzleFileName = Dir.filePath("SUNDAY.XWD").toStdString();
         Procs.PuzzleMode = ModeLetters;
-        Form.SpecText = "Size of Grid: 15\u00D7\r\nBlack Squares: 24  Par: 37\r\nWord Count: 72  Par: 78";
+        Form.SpecText =
+            "Size of Grid: 15\u00D7\r\nBlack Squares: 24  Par: 37\r\nWord Count: 72  Par: 78";
     }
     void Print(std::initializer_list<QCheckBox*> boxes) {
         for (QCheckBox* b : boxes) b->setChecked(true);

@@ -15,8 +15,10 @@ using fakes::TRecorded;
 
 struct TRig {
     explicit TRig(TXwdPuzzle puzzle, TPrintSettings settings = {})
-        : Puzzle(puzzle), Content{Puzzle, "SUNDAY", "Size of Grid: 15\u00D7\r\nBlack Squares: 0  Par: 37\r\nWord Count: 30  Par: 78",
-                                  settings, Qt::black} {}
+        : Puzzle(puzzle),
+          Content{Puzzle, "SUNDAY",
+                  "Size of Grid: 15\u00D7\r\nBlack Squares: 0  Par: 37\r\nWord Count: 30  Par: 78",
+                  settings, Qt::black} {}
     fakes::TRecordingDevice Device;
     TPrintJob Job{Device, [this] { return Device.NewPage(); }};
     TLayoutValues V = MeasureLayout(Device);
@@ -47,7 +49,8 @@ QString Rejoin(const std::vector<QString>& lines) {
 }
 
 TEST(ManuscriptTest, PageNumbersRunOnThroughTheJobAndContinuationPagesCarryTitleAndName) {
-    TRig rig(MakePuzzle(15, [](int) { return std::string("Tree"); }, fakes::NoBlacks));
+    TRig rig(MakePuzzle(
+        15, [](int) { return std::string("Tree"); }, fakes::NoBlacks));
     rig.Pages.PrintManuscript();
     rig.Pages.PrintGrid(NumberedGrid);
     // Two pages of entries and the manuscript grid, then the numbered grid.
@@ -78,7 +81,8 @@ TEST(ManuscriptTest, LongEntriesWrapWithAHangingIndentAndEveryWrapEnds) {
         std::string(60, 'Z'),
     };
     for (const std::string& clue : rows) {
-        TRig rig(MakePuzzle(11, [&](int w) { return w == 1 ? clue : std::string(); }, fakes::NoBlacks));
+        TRig rig(MakePuzzle(
+            11, [&](int w) { return w == 1 ? clue : std::string(); }, fakes::NoBlacks));
         rig.Pages.PrintManuscript();
         std::vector<QString> lines;
         const std::vector<TRecorded> texts = EntryTexts(rig);
@@ -99,12 +103,15 @@ TEST(ManuscriptTest, LongEntriesWrapWithAHangingIndentAndEveryWrapEnds) {
 TEST(ManuscriptTest, AnswersStandLeftWhenDefinitionsAreNotAtLeft) {
     TPrintSettings settings;
     settings.DefinitionsAtLeft = false;
-    TRig rig(MakePuzzle(11, [](int) { return std::string("Tree"); }, fakes::NoBlacks), settings);
+    TRig rig(MakePuzzle(
+                 11, [](int) { return std::string("Tree"); }, fakes::NoBlacks),
+             settings);
     rig.Pages.PrintManuscript();
     const TRecorded* entry = rig.Device.Find("  1 Tree");
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->Box.x(), rig.V.LeftMargin + 29 * rig.V.MWidth);
-    const TRecorded* answer = rig.Device.Find(QString::fromStdString(GetWord(rig.Puzzle, 1, 1, 'a')));
+    const TRecorded* answer =
+        rig.Device.Find(QString::fromStdString(GetWord(rig.Puzzle, 1, 1, 'a')));
     ASSERT_NE(answer, nullptr);
     EXPECT_EQ(answer->Box.x(), rig.V.LeftMargin);
     EXPECT_EQ(answer->Box.y(), entry->Box.y());
@@ -121,7 +128,8 @@ TEST(ManuscriptTest, EntriesStayAboveTheBottomMargin) {
         EXPECT_GT(rig.Device.Page, 4);
         for (const TRecorded& t : EntryTexts(rig)) {
             if (t.Page == rig.Device.Page) continue; // the grid page
-            EXPECT_LE(t.Box.y(), (rig.V.LinesPerPage - margin) * rig.V.LineHeight) << t.Str.toStdString();
+            EXPECT_LE(t.Box.y(), (rig.V.LinesPerPage - margin) * rig.V.LineHeight)
+                << t.Str.toStdString();
         }
     }
 }
@@ -157,12 +165,14 @@ TEST(GridPageTest, EachTypeShowsItsNumbersAndLetters) {
         EXPECT_EQ(one != nullptr, row.Numbers);
         if (one) {
             EXPECT_EQ(one->Font.pointSize(), row.NumberPoints);
-            EXPECT_EQ(one->Box.topLeft(), QPointF(gx + 5, gy + (row.Type == ManuscriptGrid ? 3 : 4)));
+            EXPECT_EQ(one->Box.topLeft(),
+                      QPointF(gx + 5, gy + (row.Type == ManuscriptGrid ? 3 : 4)));
         }
         const QString letter(QChar(rig.Puzzle.Solution(1, 1)));
         const TRecorded* first = nullptr;
         for (const TRecorded& t : rig.Device.Texts())
-            if (t.Str == letter && t.Box.x() > gx && t.Box.x() < gx + s && t.Box.y() < gy + s) first = &t;
+            if (t.Str == letter && t.Box.x() > gx && t.Box.x() < gx + s && t.Box.y() < gy + s)
+                first = &t;
         EXPECT_EQ(first != nullptr, row.Letters);
         if (first && row.Type == SolutionGridPage) {
             EXPECT_NEAR(first->Box.center().x(), gx + s / 2.0, 2);
@@ -198,9 +208,11 @@ TEST(PuzzlePageTest, GridNumbersTakeAFontByTheGridSize) {
 }
 
 TEST(PuzzlePageTest, TitleAndCluesCarryTypographicQuotes) {
-    TRig rig(MakePuzzle(11, [](int w) { return w == 1 ? std::string("\"Bard\" isn't") : std::string(); }));
+    TRig rig(MakePuzzle(
+        11, [](int w) { return w == 1 ? std::string("\"Bard\" isn't") : std::string(); }));
     PrintPage(rig);
-    EXPECT_NE(rig.Device.Find(QString::fromUtf8("\u201CSUNDAY\u201D  a Wordlatch puzzle")), nullptr);
+    EXPECT_NE(rig.Device.Find(QString::fromUtf8("\u201CSUNDAY\u201D  a Wordlatch puzzle")),
+              nullptr);
     EXPECT_NE(rig.Device.Find(QString::fromUtf8("\u201CBard\u201D isn\u2019t")), nullptr);
 }
 
@@ -232,7 +244,8 @@ TEST(PuzzlePageTest, ColumnsFlowAroundTheGridOntoFurtherPagesLosingNothing) {
             if (column2 && t.Box.y() < page.Frame.bottom()) {
                 EXPECT_LE(t.Box.right(), page.Frame.left());
             }
-            if (column2 && t.Box.y() > page.Frame.bottom() && t.Box.right() > page.Frame.left()) ++widerBelow;
+            if (column2 && t.Box.y() > page.Frame.bottom() && t.Box.right() > page.Frame.left())
+                ++widerBelow;
         }
         int words = 0;
         for (const TNumberedSquare& s : NumberGrid(rig.Puzzle))
@@ -253,7 +266,9 @@ TEST(PuzzlePageTest, ColumnsFlowAroundTheGridOntoFurtherPagesLosingNothing) {
 TEST(PuzzlePageTest, DownHeadingMovesToTheNextColumnNearTheBottom) {
     bool moved = false;
     for (int longClues = 0; longClues < 40 && !moved; ++longClues) {
-        TRig rig(MakePuzzle(21, [&](int w) { return w % 7 < 2 && w < 3 * longClues ? fakes::SampleClue(1) : std::string("Tree"); }));
+        TRig rig(MakePuzzle(21, [&](int w) {
+            return w % 7 < 2 && w < 3 * longClues ? fakes::SampleClue(1) : std::string("Tree");
+        }));
         const TPage page = PrintPage(rig);
         const int pitch = QFontMetrics(PrintFont("Arial", 9), &rig.Device).height() + 2;
         const int bottom = (page.Height / pitch - 2) * pitch;
@@ -263,7 +278,8 @@ TEST(PuzzlePageTest, DownHeadingMovesToTheNextColumnNearTheBottom) {
         // Moved by this rule: the last across line is in the previous column
         // with room for it below, but not for three more lines.
         const std::vector<TRecorded> texts = rig.Device.Texts();
-        const auto at = std::find_if(texts.begin(), texts.end(), [](auto& t) { return t.Str == "DOWN"; });
+        const auto at =
+            std::find_if(texts.begin(), texts.end(), [](auto& t) { return t.Str == "DOWN"; });
         ASSERT_NE(at, texts.begin());
         const TRecorded& last = *(at - 1);
         moved = last.Box.x() < down->Box.x() && last.Box.y() + pitch <= bottom &&

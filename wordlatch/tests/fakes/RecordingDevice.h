@@ -18,9 +18,9 @@ namespace wl::fakes {
 
 struct TRecorded {
     enum TKind { Rect, Line, Text } Kind;
-    int Page;         // from 1
-    QRectF Box;       // a rectangle; for a line its two ends; for a text its line box
-    QString Str;      // the text
+    int Page;    // from 1
+    QRectF Box;  // a rectangle; for a line its two ends; for a text its line box
+    QString Str; // the text
     QFont Font;
     QColor Brush;
     qreal PenWidth;
@@ -54,16 +54,29 @@ public:
 protected:
     int metric(PaintDeviceMetric m) const override {
         switch (m) {
-        case PdmWidth: return Width;
-        case PdmHeight: return Height;
-        case PdmWidthMM: return Width * 254 / Dpi / 10;
-        case PdmHeightMM: return Height * 254 / Dpi / 10;
-        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return Dpi;
-        case PdmDepth: return 32;
-        case PdmNumColors: return 0x7fffffff;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
-        default: return 0;
+        case PdmWidth:
+            return Width;
+        case PdmHeight:
+            return Height;
+        case PdmWidthMM:
+            return Width * 254 / Dpi / 10;
+        case PdmHeightMM:
+            return Height * 254 / Dpi / 10;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return Dpi;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return 0x7fffffff;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(QPaintDevice::devicePixelRatioFScale());
+        default:
+            return 0;
         }
     }
 
@@ -92,15 +105,18 @@ private:
             for (int i = 0; i < count; ++i) Add(TRecorded::Rect, QRectF(rects[i]), {}, {});
         }
         void drawLines(const QLineF* lines, int count) override {
-            for (int i = 0; i < count; ++i) Add(TRecorded::Line, QRectF(lines[i].p1(), lines[i].p2()), {}, {});
+            for (int i = 0; i < count; ++i)
+                Add(TRecorded::Line, QRectF(lines[i].p1(), lines[i].p2()), {}, {});
         }
         void drawLines(const QLine* lines, int count) override {
             for (int i = 0; i < count; ++i)
-                Add(TRecorded::Line, QRectF(QPointF(lines[i].p1()), QPointF(lines[i].p2())), {}, {});
+                Add(TRecorded::Line, QRectF(QPointF(lines[i].p1()), QPointF(lines[i].p2())), {},
+                    {});
         }
         void drawTextItem(const QPointF& p, const QTextItem& item) override {
             const QFontMetrics fm(item.font(), &Device);
-            const QRectF box(p.x(), p.y() - fm.ascent(), fm.horizontalAdvance(item.text()), fm.height());
+            const QRectF box(p.x(), p.y() - fm.ascent(), fm.horizontalAdvance(item.text()),
+                             fm.height());
             Add(TRecorded::Text, box, item.text(), item.font());
         }
         void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}

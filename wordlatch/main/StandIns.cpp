@@ -1,6 +1,5 @@
 #include "StandIns.h"
 
-#include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -44,22 +43,12 @@ QString TCluesForm::SelectedText() const {
     return item && item->isSelected() ? item->text() : QString();
 }
 
-TExportForm::TExportForm() {
-    Name(this, "ExportForm", "Export");
-}
-
 TScoreForm::TScoreForm() {
     Name(this, "ScoreForm", "Score Card");
 }
 
 TDemPrefForm::TDemPrefForm() {
     Name(this, "DemPrefForm", "Preferences");
-}
-
-TDemPrintForm::TDemPrintForm() : TitleEdit(new QLineEdit(this)) {
-    Name(this, "DemPrintForm", "Print Puzzle");
-    TitleEdit->setObjectName("TitleEdit");
-    TitleEdit->setMaxLength(60);
 }
 
 TAnalysisForm::TAnalysisForm() {

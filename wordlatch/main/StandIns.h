@@ -1,5 +1,5 @@
-// Minimal windows of the units still to come (clue writing, clue list, export,
-// score card, preferences, printing, analysis). Each is a hidden window with its
+// Minimal windows of the units still to come (clue writing, clue list,
+// score card, preferences, analysis). Each is a hidden window with its
 // caption and only the members the main window already talks to, so the menu is
 // wired now and each class is replaced by the real window when its unit lands.
 #pragma once
@@ -10,7 +10,6 @@
 #include <QString>
 #include <QWidget>
 
-class QLineEdit;
 class QListWidget;
 
 namespace wl {
@@ -37,14 +36,6 @@ public:
     QString SelectedText() const;
 };
 
-class TExportForm : public QWidget {
-    Q_OBJECT
-public:
-    TExportForm();
-    void ExportGrid(const QString& /*title*/, bool /*withSolution*/) {}
-    void ExportClues() {}
-};
-
 class TScoreForm : public QDialog {
     Q_OBJECT
 public:
@@ -55,16 +46,6 @@ class TDemPrefForm : public QDialog {
     Q_OBJECT
 public:
     TDemPrefForm();
-};
-
-class TDemPrintForm : public QDialog {
-    Q_OBJECT
-public:
-    TDemPrintForm();
-    QLineEdit* TitleEdit;
-    // The grid statistics shown on the manuscript, handed over before each show.
-    QString SpecText;
-    void PrintPuzzlePageNow() {}
 };
 
 class TAnalysisForm : public QDialog {

@@ -3,6 +3,8 @@
 #include "DemoAboutUnit.h"
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
+#include "DemoPrintUnit.h"
+#include "ExportUnit.h"
 #include "HelpWindow.h"
 #include "SFXUnit.h"
 #include "StandIns.h"
@@ -51,7 +53,7 @@ TWordlatchApp::TWordlatchApp(TAppServices services)
     // XwdProcsCreate: the square size from the screen.
     DemProcs.CellSize = CellSizeFor(Services.Metrics);
     created("TDemProcs");
-    ExportForm = std::make_unique<TExportForm>();
+    ExportForm = std::make_unique<TExportForm>(DemProcs);
     created("TExportForm");
     ScoreForm = std::make_unique<TScoreForm>();
     created("TScoreForm");
@@ -60,7 +62,8 @@ TWordlatchApp::TWordlatchApp(TAppServices services)
     created("TSoundFX");
     DemPrefForm = std::make_unique<TDemPrefForm>();
     created("TDemPrefForm");
-    DemPrintForm = std::make_unique<TDemPrintForm>();
+    DemPrintForm = std::make_unique<TDemPrintForm>(DemProcs, Printers.Printer(), Services.PdfFile,
+                                                   *Prompts);
     created("TDemPrintForm");
     InfoWin = std::make_unique<TInfoWin>(DemGridForm.get(), *Services.Waiter);
     created("TInfoWin");

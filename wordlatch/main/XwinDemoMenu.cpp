@@ -4,6 +4,8 @@
 #include "DemoAboutUnit.h"
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
+#include "DemoPrintUnit.h"
+#include "ExportUnit.h"
 #include "HelpWindow.h"
 #include "StandIns.h"
 #include "WordlatchApp.h"
@@ -187,9 +189,10 @@ void TDemMainForm::ToClipboardClick(QAction* item) {
     Reported([&] {
         App.InfoWin->ShowWhile(InfoExporting, [&] {
             if (item == CluestoClipboard1)
-                exporter.ExportClues();
+                exporter.CluesToClipboard();
             else
-                exporter.ExportGrid(title, item == SolutiontoClipboard1);
+                exporter.GridToClipboard(
+                    item == SolutiontoClipboard1 ? SolutionPicture : NumberedPicture, title);
         });
     });
 }

@@ -4,6 +4,7 @@
 
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
+#include "DemoPrintUnit.h"
 #include "GridStatistics.h"
 #include "StandIns.h"
 #include "Win1252.h"

@@ -6,6 +6,8 @@
 #include "DemoAboutUnit.h"
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
+#include "DemoPrintUnit.h"
+#include "ExportUnit.h"
 #include "PlatformFakes.h"
 #include "StandIns.h"
 #include "WordlatchApp.h"

@@ -1,0 +1,171 @@
+#include "DemoPrintUnit.h"
+
+#include "PrinterOutput.h"
+#include "Prompts.h"
+#include "PuzzlePage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace wl {
+
+namespace {
+
+// The layouts' pixel offsets and pen widths are drawn for a page of 300 dots
+// per inch; text and lines stay sharp at any printer resolution.
+constexpr int PrintResolution = 300;
+
+template <class T>
+T* Control(QWidget* parent, const char* name, QRect geometry, const QString& caption = {}) {
+    auto* w = new T(caption, parent);
+    w->setObjectName(name);
+    w->setGeometry(geometry);
+    return w;
+}
+
+// The puzzle's file name without folder and without its last four characters.
+QString FileTitle(const std::string& puzzleFile) {
+    const QString name = QFileInfo(QString::fromStdString(puzzleFile)).fileName();
+    return name.left(std::max<qsizetype>(0, name.size() - 4));
+}
+
+class TOverrideCursor {
+public:
+    TOverrideCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TOverrideCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+TDemPrintForm::TDemPrintForm(TDemProcs& procs, QPrinter& printer, QString defaultPdfFile,
+                             TPrompts& prompts)
+    : Procs(procs), Printer(printer), DefaultPdfFile(std::move(defaultPdfFile)), Prompts(prompts) {
+    setObjectName("DemPrintForm");
+    setWindowTitle("Print Puzzle");
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+    setModal(true);
+    setFixedSize(375, 269);
+
+    auto* format = Control<QGroupBox>(this, "FormatBox", {8, 8, 170, 150}, " Format ");
+    MSChk = Control<QCheckBox>(format, "MSChk", {14, 24, 150, 20}, "Manuscript");
+    MSGChk = Control<QCheckBox>(format, "MSGChk", {14, 48, 150, 20}, "Manuscript Grid Only");
+    NGChk = Control<QCheckBox>(format, "NGChk", {14, 72, 150, 20}, "Numbered Grid");
+    SGChk = Control<QCheckBox>(format, "SGChk", {14, 96, 150, 20}, "Solution Grid");
+    PPChk = Control<QCheckBox>(format, "PPChk", {14, 120, 150, 20}, "Puzzle Page");
+
+    Control<QLabel>(this, "ToLbl", {192, 14, 24, 18}, "To:");
+    PrnLbl = Control<QLabel>(this, "PrnLbl", {218, 14, 150, 48}, "Current Printer on PORT:");
+    PrnLbl->setWordWrap(true);
+    PrnLbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Control<QLabel>(this, "TitleLbl", {192, 70, 60, 18}, "Title:");
+    TitleEdit = Control<QLineEdit>(this, "TitleEdit", {192, 90, 176, 24});
+    QFont titleFont("Arial");
+    titleFont.setPixelSize(13);
+    TitleEdit->setFont(titleFont);
+    TitleEdit->setMaxLength(60);
+    GrayChk = Control<QCheckBox>(this, "GrayChk", {192, 126, 170, 20}, "Gray Squares");
+
+    PrintBar = new QProgressBar(this);
+    PrintBar->setObjectName("PrintBar");
+    PrintBar->setGeometry(8, 176, 359, 16);
+    PrintBar->setRange(0, 6);
+    PrintBar->setTextVisible(false);
+
+    CancelBtn = Control<QPushButton>(this, "CancelBtn", {200, 226, 80, 28}, "&Cancel");
+    PrintBtn = Control<QPushButton>(this, "PrintBtn", {287, 226, 80, 28}, "&Print");
+    PrintBtn->setDefault(true);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(PrintBtn, &QPushButton::clicked, this, &TDemPrintForm::PrintBtnClick);
+}
+
+void TDemPrintForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TDemPrintForm::PreparePrinter() {
+    Printer.setPageOrientation(QPageLayout::Portrait);
+    Printer.setResolution(PrintResolution);
+}
+
+void TDemPrintForm::FormShow() {
+    const QString pdf = PdfTarget(Printer, DefaultPdfFile, Procs.PuzzleFileName);
+    if (!pdf.isEmpty()) {
+        PrnLbl->setText("PDF file on " + pdf);
+    } else {
+        const QString location = QPrinterInfo(Printer).location();
+        PrnLbl->setText(Printer.printerName() + " on " +
+                        (location.isEmpty() ? QString("the print server") : location));
+    }
+    if (TitleEdit->text().isEmpty()) TitleEdit->setText(FileTitle(Procs.PuzzleFileName));
+    PrintBar->setValue(0);
+    PreparePrinter();
+    Values = MeasureLayout(Printer);
+}
+
+void TDemPrintForm::RunJob(const std::function<void(TPrintJob&, const TPrintContent&)>& layouts) {
+    const TPrintContent content{Procs.Puzzle, TitleEdit->text(), SpecText, Settings, ShadeColor};
+    TPrinterOutput output(Printer, PdfTarget(Printer, DefaultPdfFile, Procs.PuzzleFileName));
+    TPrintJob job(Printer, [this] { return Printer.newPage(); });
+    layouts(job, content);
+    if (!job.IsOpen()) return;
+    job.End();
+    output.Commit();
+    if (output.IsPdf())
+        Prompts.Inform("The pages were written to the PDF file\n" + output.TargetFile());
+}
+
+void TDemPrintForm::PrintBtnClick() {
+    const QCheckBox* boxes[] = {MSChk, MSGChk, NGChk, SGChk, PPChk, GrayChk};
+    if (std::none_of(std::begin(boxes), std::end(boxes), [](auto* b) { return b->isChecked(); }))
+        return;
+    {
+        TOverrideCursor hourglass;
+        ShadeColor = Shade();
+        try {
+            RunJob([this](TPrintJob& job, const TPrintContent& content) {
+                TManuscriptPages pages(job, Values, content);
+                const auto step = [this] { PrintBar->setValue(PrintBar->value() + 1); };
+                step();
+                if (MSChk->isChecked()) pages.PrintManuscript();
+                step();
+                if (MSGChk->isChecked()) pages.PrintGrid(ManuscriptGrid);
+                step();
+                if (NGChk->isChecked()) pages.PrintGrid(NumberedGrid);
+                step();
+                if (SGChk->isChecked()) pages.PrintGrid(SolutionGridPage);
+                step();
+                if (PPChk->isChecked()) PrintPuzzlePage(job, content, TitleEdit->text());
+                step();
+            });
+        } catch (const std::exception& e) {
+            Prompts.ReportException(QString::fromLocal8Bit(e.what()));
+        }
+    }
+    accept();
+}
+
+QColor TDemPrintForm::Shade() const {
+    const TRgb& black = Settings.BlackSquares;
+    return GrayChk->isChecked() ? SilverColor : QColor(black.Red, black.Green, black.Blue);
+}
+
+void TDemPrintForm::PrintPuzzlePageNow() {
+    PreparePrinter();
+    ShadeColor = Shade();
+    const QString title =
+        Procs.PuzzleMode == ModeSolve ? FileTitle(Procs.PuzzleFileName) : TitleEdit->text();
+    RunJob([&](TPrintJob& job, const TPrintContent& content) {
+        PrintPuzzlePage(job, content, title);
+    });
+}
+
+} // namespace wl

@@ -1,0 +1,70 @@
+// TDemPrintForm: the print dialog. Prints the open puzzle in up to five
+// layouts as one print job on the printer chosen in Printer Setup.
+#pragma once
+
+#include "DemoProcsUnit.h"
+#include "ManuscriptPages.h"
+#include "PrintSettings.h"
+
+#include <QColor>
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QPrinter;
+
+namespace wl {
+
+class TPrompts;
+
+inline const QColor SilverColor{192, 192, 192};
+
+class TDemPrintForm : public QDialog {
+    Q_OBJECT
+public:
+    // `defaultPdfFile` is the file a PDF printer names before the user chooses
+    // one; pages then go to a PDF named after the puzzle instead.
+    TDemPrintForm(TDemProcs& procs, QPrinter& printer, QString defaultPdfFile, TPrompts& prompts);
+
+    QCheckBox *MSChk, *MSGChk, *NGChk, *SGChk, *PPChk, *GrayChk;
+    QLabel* PrnLbl;
+    QLineEdit* TitleEdit;
+    QProgressBar* PrintBar;
+    QPushButton *CancelBtn, *PrintBtn;
+
+    // The grid statistics shown on the manuscript, handed over before each show.
+    QString SpecText;
+    // The Print page of the preferences writes these.
+    TPrintSettings Settings;
+    // Fill of the black squares, set on each print.
+    QColor ShadeColor = Qt::black;
+    TLayoutValues Values;
+
+    void FormShow();
+    void PrintBtnClick();
+    // The puzzle page as a job of its own (solve mode). Raises the job's error.
+    void PrintPuzzlePageNow();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Runs `layouts` as one job on the printer; PDF pages reach their file
+    // through the save policy and the user is told where.
+    void RunJob(const std::function<void(TPrintJob&, const TPrintContent&)>& layouts);
+    void PreparePrinter();
+    // Silver with "Gray Squares", else the colour of the settings.
+    QColor Shade() const;
+
+    TDemProcs& Procs;
+    QPrinter& Printer;
+    QString DefaultPdfFile;
+    TPrompts& Prompts;
+};
+
+} // namespace wl

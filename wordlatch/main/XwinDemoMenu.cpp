@@ -2,9 +2,11 @@
 #include "XwinDemo1.h"
 
 #include "DemoAboutUnit.h"
+#include "DemoClueUnit.h"
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
 #include "HelpWindow.h"
+#include "ScoreUnit.h"
 #include "StandIns.h"
 #include "WordlatchApp.h"
 

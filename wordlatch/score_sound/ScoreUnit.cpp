@@ -81,6 +81,7 @@ TScoreForm::TScoreForm(TDemProcs& procs)
     connect(CancelBtn, &QPushButton::clicked, this, [this] { done(mrCancel); });
 
     auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
     texts->addStretch();
     texts->addWidget(BannerLbl);
     texts->addWidget(CheatLbl);

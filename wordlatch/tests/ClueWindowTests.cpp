@@ -50,7 +50,8 @@ protected:
         return {(x - 1) * Procs->CellSize + inside, (y - 1) * Procs->CellSize + inside};
     }
     QColor GridPixel(int x, int y) {
-        return App->DemGridForm->grab().toImage().pixelColor(SquarePoint(x, y));
+        const QImage image = App->DemGridForm->grab().toImage();
+        return image.pixelColor(SquarePoint(x, y) * image.devicePixelRatio());
     }
 
     int Words = 0;

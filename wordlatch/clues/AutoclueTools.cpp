@@ -21,8 +21,13 @@ QString Unstorable(const QString& text) {
     return refused;
 }
 
-TSpecialCharsPicker::TSpecialCharsPicker(QWidget* parent) : QWidget(parent, Qt::Popup) {
+QValidator::State TWin1252Validator::validate(QString& input, int&) const {
+    return FromWin1252(ToWin1252(input)) == input ? Acceptable : Invalid;
+}
+
+TSpecialCharsPicker::TSpecialCharsPicker(QWidget* parent) : QFrame(parent, Qt::Popup) {
     setObjectName("CharsPicker");
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(1);
@@ -59,7 +64,7 @@ TDefinitionsList::TDefinitionsList(QWidget* parent)
     setObjectName("DefinitionsList");
     setWindowTitle("Definitions");
     DefsList->setObjectName("DefsList");
-    DefsList->setHeaderLabels({"No.", "", "Word", "Clue"});
+    DefsList->setHeaderLabels({"No.", "Direction", "Word", "Clue"});
     DefsList->setRootIsDecorated(false);
     DefsList->setUniformRowHeights(true);
     DefsList->setAlternatingRowColors(true);

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QFrame>
 #include <QString>
+#include <QValidator>
 #include <QWidget>
 
 class QTreeWidget;
@@ -16,9 +18,17 @@ struct TXwdPuzzle;
 // those outside the code page and control characters.
 QString Unstorable(const QString& text);
 
+// Accepts exactly the texts the code page can hold, so that no way of
+// entering text (an input method, undo) can change a character into "?".
+class TWin1252Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
+};
+
 // A small pop-up of the accented letters and typographic signs of the code
 // page; a click emits Picked and closes it.
-class TSpecialCharsPicker : public QWidget {
+class TSpecialCharsPicker : public QFrame {
     Q_OBJECT
 public:
     explicit TSpecialCharsPicker(QWidget* parent);

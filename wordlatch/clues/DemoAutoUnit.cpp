@@ -65,6 +65,7 @@ TAutoclueForm::TAutoclueForm(TDemProcs& procs, IWaiter& waiter)
     ep.setColor(QPalette::Text, Qt::black);
     DefEdit->setPalette(ep);
     DefEdit->setMaxLength(MaxClueLength);
+    DefEdit->setValidator(new TWin1252Validator(DefEdit));
     DefEdit->setGeometry(12, 34, 536 - 24, 26);
     // Drops and the context menu's paste would bypass the check of InsertText.
     DefEdit->setAcceptDrops(false);

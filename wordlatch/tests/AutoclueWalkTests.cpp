@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "AAAA#AAA###", "AAAAAAAAAAA", "###AAA#AAAA", "AAAA#AAA###",
                                  "AAAAA#AAAAA", "A#AAAAA#AAA", "A#AAAAA#AAA"},
         // Down words follow the last across word; the last row holds none.
-        std::vector<std::string>{"AAAAA", "AAAAA", "AAAAA", "AAA#A", "A#A#A"}));
+        std::vector<std::string>{"AAAAA", "AAAAA", "AAAA#", "AA#AA", "A#A#A"}));
 
 TEST(AutoclueWalk, SameSquareGivesAcrossThenDownWithOneNumber) {
     TXwdPuzzle p = Open(15);

@@ -143,5 +143,21 @@ TEST_F(ScoreCardTest, FailedSaveOfStartOverShowsTheSystemsTextWithTheGridCleared
     EXPECT_FALSE(Card->isVisible());
 }
 
+TEST_F(ScoreCardTest, FailedRenameOfDeleteShowsTheSystemsTextAndKeepsTheFile) {
+    OpenForSolving();
+    FillAnswers();
+    QFile blocker(Path("solve.XW!"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Score(&TScoreForm::DeleteBtn);
+    ASSERT_FALSE(Boxes->Shown.empty());
+    EXPECT_EQ(Boxes->Shown.back().Kind, TPromptKind::Error);
+    EXPECT_FALSE(Boxes->Shown.back().Text.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(File));
+    // The windows were closed and the byline changed before the rename.
+    EXPECT_EQ(Main->Byline->text(), "!!! DELETED !!!");
+    EXPECT_FALSE(App->DemGridForm->isVisible());
+}
+
 } // namespace
 } // namespace wl::fakes

@@ -121,6 +121,7 @@ TAutoclueForm::TAutoclueForm(TDemProcs& procs, IWaiter& waiter)
     connect(Definitions, &TDefinitionsList::Chosen, this, &TAutoclueForm::GoToEntry);
 
     setMinimumWidth(OkBtn->geometry().right() + 12);
+    setFixedHeight(AutoclueHeight);
     resize(536, AutoclueHeight);
 }
 
@@ -142,8 +143,7 @@ void TAutoclueForm::FormShow() {
 }
 
 void TAutoclueForm::resizeEvent(QResizeEvent* event) {
-    // FormResize: only the width may change.
-    if (height() != AutoclueHeight) resize(width(), AutoclueHeight);
+    // FormResize; the height is fixed, so only the width changes.
     DefEdit->resize(width() - 24, DefEdit->height());
     Bevel1->resize(width() - 8, Bevel1->height());
     NoteLbl->resize(width() - 24, NoteLbl->height());

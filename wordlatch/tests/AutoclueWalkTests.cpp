@@ -95,17 +95,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Down words follow the last across word; the last row holds none.
         std::vector<std::string>{"AAAAA", "AAAAA", "AAAA#", "AA#AA", "A#A#A"}));
 
-TEST(AutoclueWalk, SameSquareGivesAcrossThenDownWithOneNumber) {
-    TXwdPuzzle p = Open(15);
-    TAutoclueWalk w(p);
-    w.FindWord(">", false);
-    EXPECT_EQ(At(w), (TWordAt{1, 1, 'a', 1, 1}));
-    w.FindWord(">", false);
-    EXPECT_EQ(At(w), (TWordAt{1, 1, 'd', 1, 2}));
-    w.FindWord(">", false);
-    EXPECT_EQ(At(w), (TWordAt{2, 1, 'd', 2, 3}));
-}
-
 // Targets: a clue text, an empty clue, a word's letters only while the grid has
 // a selection; an earlier word with the same letters wins.
 TEST(AutoclueWalk, TargetsFindTheFirstMatchingWord) {
@@ -157,24 +146,22 @@ TEST(AutoclueWalk, StopsAtTheWordLimitOnTheLastValidWord) {
     EXPECT_FALSE(fresh.StoreClue("nowhere"));
 }
 
-TEST(AutoclueWalk, GridsWithoutWordsEndOffAnyWord) {
-    for (TXwdPuzzle p : {Grid({"A#A", "###", "A#A"}), Grid({"A#A", "A#A", "A#A"})}) {
-        TAutoclueWalk w(p);
-        EXPECT_EQ(w.FindWord(">", false), p.Solution(1, 2) == BlackSquare
-                                              ? TWalkResult::PassedEnd
-                                              : TWalkResult::Found);
-        if (p.Solution(1, 2) == BlackSquare) {
-            EXPECT_FALSE(w.OnWord());
-            EXPECT_EQ(w.PrevWord(), TWalkResult::PassedStart);
-            EXPECT_FALSE(w.OnWord());
-        } else {
-            // Down words only: the end of the walk stays on the last word found.
-            w.FindWord(">", false);
-            const TWordAt last = At(w);
-            EXPECT_EQ(w.FindWord(">", false), TWalkResult::PassedEnd);
-            EXPECT_EQ(At(w), last);
-        }
-    }
+TEST(AutoclueWalk, GridsWithoutAnAcrossWordEndWhereTheWalkWas) {
+    // No word at all: both ends of the walk stay off any word.
+    TXwdPuzzle none = Grid({"A#A", "###", "A#A"});
+    TAutoclueWalk w(none);
+    EXPECT_EQ(w.FindWord(">", false), TWalkResult::PassedEnd);
+    EXPECT_FALSE(w.OnWord());
+    EXPECT_EQ(w.PrevWord(), TWalkResult::PassedStart);
+    EXPECT_FALSE(w.OnWord());
+    // Down words only: past the end the walk stays on the last word.
+    TXwdPuzzle down = Grid({"A#A", "A#A", "A#A"});
+    TAutoclueWalk d(down);
+    d.FindWord(">", false);
+    d.FindWord(">", false);
+    const TWordAt last = At(d);
+    EXPECT_EQ(d.FindWord(">", false), TWalkResult::PassedEnd);
+    EXPECT_EQ(At(d), last);
 }
 
 // Typing stores into the entry of the word's ordinal and relinks the word;

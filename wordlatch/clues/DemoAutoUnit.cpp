@@ -289,7 +289,8 @@ void TAutoclueForm::InsertText(const QString& text) {
     const QString refused = Unstorable(text);
     for (QChar ch : text)
         if (!refused.contains(ch)) kept += ch;
-    const qsizetype room = MaxClueLength - (DefEdit->text().size() - DefEdit->selectedText().size());
+    const qsizetype room =
+        MaxClueLength - (DefEdit->text().size() - DefEdit->selectedText().size());
     QString note;
     if (!refused.isEmpty()) note = QString("Left out, as a clue cannot store it: %1.").arg(refused);
     if (kept.size() > room) {

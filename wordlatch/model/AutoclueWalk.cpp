@@ -62,8 +62,7 @@ TWalkResult TAutoclueWalk::FindWord(std::string_view target, bool matchLetters) 
                 }
                 // A square that starts both words carries one number.
                 if (!StartsAcross(*P, CurX, CurY)) ++CurNumber;
-                if (Matches(P->Index(CurX, CurY).DownClue, target, matchLetters))
-                    WordFound = true;
+                if (Matches(P->Index(CurX, CurY).DownClue, target, matchLetters)) WordFound = true;
             }
         }
     }

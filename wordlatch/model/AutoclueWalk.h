@@ -29,9 +29,9 @@ public:
 
     int CurX = 0; // column of the current word's first square; 0 before the first step
     int CurY = 1;
-    char CurDir = 'd';  // 'a' across, 'd' down
-    int CurNumber = 0;  // the square number of the current word
-    int CurEntry = 0;   // its ordinal in the walk: the clue entry it is linked to when clued
+    char CurDir = 'd'; // 'a' across, 'd' down
+    int CurNumber = 0; // the square number of the current word
+    int CurEntry = 0;  // its ordinal in the walk: the clue entry it is linked to when clued
     bool WordFound = false;
 
     // The state before the first step (every time the window is shown).

@@ -98,8 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
 // Targets: a clue text, an empty clue, a word's letters only while the grid has
 // a selection; an earlier word with the same letters wins.
 TEST(AutoclueWalk, TargetsFindTheFirstMatchingWord) {
-    TXwdPuzzle p = Grid({"CAT#CAT", "AAAAAAA", "TAAAAAA", "#AAAAA#", "AAAAAAA", "AAAAAAA",
-                         "CAT#CAT"});
+    TXwdPuzzle p =
+        Grid({"CAT#CAT", "AAAAAAA", "TAAAAAA", "#AAAAA#", "AAAAAAA", "AAAAAAA", "CAT#CAT"});
     p.Clue(1).SetText("Pet");
     p.Clue(2).SetText("Also pet");
     p.Index(1, 1) = {1, 2};
@@ -108,10 +108,10 @@ TEST(AutoclueWalk, TargetsFindTheFirstMatchingWord) {
         bool Letters;
         TWordAt Expected;
     } rows[] = {
-        {"", false, {2, 1, 'd', 2, 3}},           // the first word without a clue
-        {"Also pet", false, {1, 1, 'd', 1, 2}},   // clue text
-        {"CAT", true, {1, 1, 'a', 1, 1}},         // (5,1) and (1,7) spell it too
-        {"CAT", false, {1, 7, 'a', 17, 0}},       // letters ignored: no clue says CAT
+        {"", false, {2, 1, 'd', 2, 3}},         // the first word without a clue
+        {"Also pet", false, {1, 1, 'd', 1, 2}}, // clue text
+        {"CAT", true, {1, 1, 'a', 1, 1}},       // (5,1) and (1,7) spell it too
+        {"CAT", false, {1, 7, 'a', 17, 0}},     // letters ignored: no clue says CAT
     };
     for (const TRow& row : rows) {
         TAutoclueWalk w(p);

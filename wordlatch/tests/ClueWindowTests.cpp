@@ -29,10 +29,12 @@ protected:
         TXwdPuzzle& p = Procs->Puzzle;
         for (int x = 1; x <= 15; ++x)
             for (int y = 1; y <= 15; ++y)
-                p.Solution(x, y) = x % 4 == 0 && y % 4 == 0 ? BlackSquare
-                                                            : std::uint8_t('A' + (x * 7 + y * 3) % 26);
+                p.Solution(x, y) = x % 4 == 0 && y % 4 == 0
+                                       ? BlackSquare
+                                       : std::uint8_t('A' + (x * 7 + y * 3) % 26);
         Words = 0;
-        for (const TNumberedSquare& s : NumberGrid(p)) Words += (s.AcrossWord > 0) + (s.DownWord > 0);
+        for (const TNumberedSquare& s : NumberGrid(p))
+            Words += (s.AcrossWord > 0) + (s.DownWord > 0);
         Main->AutoclueBtn->click();
         Auto = App->AutoclueForm.get();
         ASSERT_TRUE(Auto->isVisible());
@@ -76,7 +78,8 @@ TEST_F(ClueWindowTest, ConstructedCluedSavedAndSolvedWithListAndGridInStep) {
     TDemGridForm& grid = *App->DemGridForm;
     ASSERT_TRUE(clues.isVisible());
     ASSERT_EQ(clues.ClueList->count(), Words);
-    for (int i = 0; i < Words; ++i) EXPECT_EQ(clues.ClueList->item(i)->text(), QString("Clue %1").arg(i + 1));
+    for (int i = 0; i < Words; ++i)
+        EXPECT_EQ(clues.ClueList->item(i)->text(), QString("Clue %1").arg(i + 1));
     EXPECT_EQ(clues.ClueList->currentRow(), -1);
     EXPECT_EQ(clues.ClueList->visualItemRect(clues.ClueList->item(0)).height(), ClueItemHeight);
     EXPECT_EQ(clues.ClueList->horizontalScrollBar()->maximum(),
@@ -138,7 +141,8 @@ TEST_F(ClueWindowTest, WalkingShowsWordsAndTheEndsWithTheirSounds) {
 
     // All words clued: "next blank" walks to the end, with the pauses and the sound.
     for (int n = 1; n <= MaxWords; ++n) Procs->Puzzle.Clue(n).SetText("x");
-    for (const TNumberedSquare& s : NumberGrid(Procs->Puzzle)) Procs->Puzzle.Index(s.X, s.Y) = {1, 1};
+    for (const TNumberedSquare& s : NumberGrid(Procs->Puzzle))
+        Procs->Puzzle.Index(s.X, s.Y) = {1, 1};
     Player->Played.clear();
     Waiter->Waits.clear();
     Auto->BlankBtn->click();

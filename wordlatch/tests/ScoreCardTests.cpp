@@ -114,8 +114,7 @@ TEST_F(ScoreCardTest, WrongThenStartOverThenDelete) {
     saved.LoadPuzzle(File.toStdString());
     EXPECT_EQ(saved.Puzzle.Player(1, 1), 0);
     EXPECT_FALSE(Procs->PuzzleChanged);
-    Score(&TScoreForm::CancelBtn,
-          [&] { EXPECT_EQ(Card->BannerLbl->text(), "PUZZLE INCORRECT!"); });
+    Score(&TScoreForm::CancelBtn, [&] { EXPECT_EQ(Card->BannerLbl->text(), "PUZZLE INCORRECT!"); });
 
     // Solved and deleted: the file moves to ".XW!", the windows close, the menu goes dark.
     FillAnswers();

@@ -1,12 +1,15 @@
 #include "WordlatchApp.h"
 
 #include "DemoAboutUnit.h"
+#include "DemoAutoUnit.h"
+#include "DemoClueUnit.h"
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
 #include "DemoPrintUnit.h"
 #include "ExportUnit.h"
 #include "HelpWindow.h"
 #include "SFXUnit.h"
+#include "ScoreUnit.h"
 #include "StandIns.h"
 #include "XwinDemo1.h"
 
@@ -42,23 +45,26 @@ TWordlatchApp::TWordlatchApp(TAppServices services)
     created("TDemMainForm");
     DemAboutForm = std::make_unique<TDemAboutForm>();
     created("TDemAboutForm");
-    AutoclueForm = std::make_unique<TAutoclueForm>();
+    AutoclueForm = std::make_unique<TAutoclueForm>(DemProcs, *Services.Waiter);
     created("TAutoclueForm");
-    CluesForm = std::make_unique<TCluesForm>();
+    CluesForm = std::make_unique<TCluesForm>(DemProcs);
     created("TCluesForm");
     DemGridForm = std::make_unique<TDemGridForm>(DemProcs, *Services.Waiter, Services.Metrics);
     DemGridForm->SetPeers(DemMainForm.get(), CluesForm.get(), AutoclueForm.get());
     DemGridForm->addActions(DemMainForm->MenuKeys());
+    CluesForm->Connect(*DemGridForm, *DemMainForm);
     created("TDemGridForm");
     // XwdProcsCreate: the square size from the screen.
     DemProcs.CellSize = CellSizeFor(Services.Metrics);
     created("TDemProcs");
     ExportForm = std::make_unique<TExportForm>(DemProcs);
     created("TExportForm");
-    ScoreForm = std::make_unique<TScoreForm>();
+    ScoreForm = std::make_unique<TScoreForm>(DemProcs);
     created("TScoreForm");
     SoundFX = std::make_unique<TSoundFX>(DemProcs, *Services.Player);
     Prompts = std::make_unique<TPrompts>(*Services.Boxes, *SoundFX);
+    AutoclueForm->Connect(*DemGridForm, *SoundFX, *Prompts);
+    ScoreForm->Connect(*DemGridForm, *SoundFX, *Prompts);
     created("TSoundFX");
     DemPrefForm = std::make_unique<TDemPrefForm>();
     created("TDemPrefForm");

@@ -2,6 +2,8 @@
 #include "XwinDemo1.h"
 
 #include "Artwork.h"
+#include "DemoAutoUnit.h"
+#include "DemoClueUnit.h"
 #include "DemoGridUnit.h"
 #include "HelpWindow.h"
 #include "StandIns.h"

@@ -2,11 +2,13 @@
 #include "XwinDemo1.h"
 
 #include "DemoAboutUnit.h"
+#include "DemoClueUnit.h"
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
 #include "DemoPrintUnit.h"
 #include "ExportUnit.h"
 #include "HelpWindow.h"
+#include "ScoreUnit.h"
 #include "StandIns.h"
 #include "WordlatchApp.h"
 

@@ -2,6 +2,8 @@
 // and the window arrangement.
 #include "XwinDemo1.h"
 
+#include "DemoAutoUnit.h"
+#include "DemoClueUnit.h"
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
 #include "DemoPrintUnit.h"

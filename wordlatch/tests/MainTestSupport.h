@@ -4,11 +4,14 @@
 #pragma once
 
 #include "DemoAboutUnit.h"
+#include "DemoAutoUnit.h"
+#include "DemoClueUnit.h"
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
 #include "DemoPrintUnit.h"
 #include "ExportUnit.h"
 #include "PlatformFakes.h"
+#include "ScoreUnit.h"
 #include "StandIns.h"
 #include "WordlatchApp.h"
 #include "XwinDemo1.h"

@@ -15,8 +15,8 @@ bool isLineBreak(char c) {
 }
 
 // One field of a record, quoted or bare, and the separator after it (a comma or
-// one line break). A quote left open ends at the line break.
-std::string nextField(std::string_view& rest) {
+// one line break; lineEnded tells which). A quote left open ends at the line break.
+std::string nextField(std::string_view& rest, bool& lineEnded) {
     std::size_t i = rest.find_first_not_of(" \t");
     if (i == std::string_view::npos) i = rest.size();
     std::string_view value;
@@ -33,7 +33,8 @@ std::string nextField(std::string_view& rest) {
             value.remove_suffix(1);
         i = end;
     }
-    if (i < rest.size() && rest[i] == ',') {
+    lineEnded = !(i < rest.size() && rest[i] == ',');
+    if (!lineEnded) {
         ++i;
     } else if (i < rest.size() && rest[i] == '\r') {
         i += (i + 1 < rest.size() && rest[i + 1] == '\n') ? 2 : 1;
@@ -69,9 +70,12 @@ TopTen readTopTen(std::string_view bytes) {
     for (int i = 0; i < TopTenSize; ++i) {
         skipBlankLines(bytes);
         if (bytes.empty()) break;
-        table.entry[i].name = nextField(bytes);
-        // A record cut short at its line break still has its name; the score is 0.
-        table.entry[i].score = parseScore(nextField(bytes));
+        bool lineEnded = false;
+        table.entry[i].name = nextField(bytes, lineEnded);
+        // A record cut short at its line break keeps its name with score 0; fields
+        // beyond the score are dropped with the rest of their line.
+        if (!lineEnded) table.entry[i].score = parseScore(nextField(bytes, lineEnded));
+        while (!lineEnded) nextField(bytes, lineEnded);
     }
     return table;
 }

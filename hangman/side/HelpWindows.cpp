@@ -24,7 +24,7 @@ QFrame* rule(const char* name, QRect place, QWidget* parent) {
 
 frmHlpPlay::frmHlpPlay(QWidget* parent)
     : SideDialog("frmHlpPlay", "Help for Tobbin Hangman", 6240, 4320, parent) {
-    addPicture("Image1", "mascot.svg", {120, 360, 1800, 1830});
+    addPicture("Image1", "tobbin.svg", {240, 360, 1500, 1800});
     Label2 = addLabel("Label2", {}, {2040, 240, 4080, 600});
     Label2->setWordWrap(true);
     QFont title("Arial", 10);
@@ -41,7 +41,7 @@ tobbins::tobbins(Dialogs& dialogs, QWidget* parent)
     : SideDialog("tobbins", "Help for Tobbin Hangman", 5640, 5640, parent), dialogs_(dialogs) {
     addPicture("Image1", "question_marks.svg", {240, 120, 1080, 1080});
     addPicture("Image2", "question_marks.svg", {4320, 120, 1080, 1080});
-    addPicture("Image3", "mascot.svg", {3960, 3600, 1560, 1590});
+    addPicture("Image3", "tobbin.svg", {4500, 3300, 900, 1080});
     QLabel* heading = addLabel("Label2", "Tobbin FAQ", {1320, 300, 3000, 600});
     heading->setAlignment(Qt::AlignCenter);
     QFont big("Arial", 18);
@@ -89,13 +89,13 @@ bool tobbins::eventFilter(QObject* watched, QEvent* event) {
 Form2::Form2(Shell& shell, MessageBoxes& messages, QWidget* parent)
     : SideDialog("Form2", "About Tobbin Hangman", 4185, 3150, parent) {
     addPicture("Image4", "about_banner.svg", {0, 0, 4185, 960});
-    addPicture("Image1", "mascot.svg", {120, 1020, 960, 975});
-    addPicture("Image2", "star.svg", {3300, 1140, 660, 660});
-    QLabel* version = addLabel("Label2", "Version 2.0", {1080, 1080, 2100, 255});
+    addPicture("Image1", "tobbin.svg", {180, 1020, 675, 810});
+    addPicture("Image2", "star.svg", {3390, 1110, 600, 600});
+    QLabel* version = addLabel("Label2", "Version 2.0", {900, 1080, 2385, 255});
     QFont bold = version->font();
     bold.setBold(true);
     version->setFont(bold);
-    QLabel* byLine = addLabel("Label4", "by the Word Puzzles developers", {1080, 1380, 2100, 255});
+    QLabel* byLine = addLabel("Label4", "by the Word Puzzles team", {900, 1380, 2385, 255});
     for (QLabel* label : {version, byLine}) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     URLLink1 = new URLLink(shell, messages, this);

@@ -81,10 +81,10 @@ void Form4::reject() {
 
 frmHighScore::frmHighScore(QWidget* parent)
     : SideDialog("frmHighScore", "You Have A High Score!", 5040, 3000, parent) {
-    addPicture("Image1", "mascot.svg", {120, 240, 1560, 1590});
+    addPicture("Image1", "tobbin.svg", {240, 480, 1350, 1620});
     // Three decorative shapes: stars around the mascot.
     addPicture("Shape1", "star.svg", {1560, 120, 360, 360});
-    addPicture("Shape2", "star.svg", {4440, 1800, 420, 420});
+    addPicture("Shape2", "star.svg", {4440, 2340, 390, 390});
     addPicture("Shape3", "star.svg", {240, 1920, 300, 300});
     QLabel* message = addLabel("Label1",
                                "Tobbins!!  You have made the infamous top ten list!  Please enter "

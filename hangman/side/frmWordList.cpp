@@ -30,14 +30,14 @@ frmWordList::frmWordList(hm::HangmanGame& game, MessageBoxes& messages, QWidget*
       messages_(messages) {
     addPicture("Image2", "reading_tobbin.svg", {3000, 900, 2400, 2700});
     shape("Shape1", {60, 60, 5400, 360}, this);
-    shape("Shape2", {60, 480, 2880, 3360}, this);
+    shape("Shape2", {60, 480, 5400, 3360}, this);
     shape("Shape3", {60, 3900, 5400, 1020}, this);
     addLabel("Label1", "Number of words in current word list:", {180, 120, 3300, 255});
     Label2 = addLabel("Label2", {}, {3540, 120, 1200, 255});
     QFont bold = Label2->font();
     bold.setBold(true);
     Label2->setFont(bold);
-    addLabel("Label3", "These words are in the current word list:", {180, 540, 2700, 255});
+    addLabel("Label3", "These words are in the current word list:", {180, 540, 5100, 255});
 
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
@@ -107,7 +107,7 @@ bool frmWordList::eventFilter(QObject* watched, QEvent* event) {
 
 frmCheating::frmCheating(QWidget* parent)
     : SideDialog("frmCheating", "You think you're SO sneaky!", 4560, 2700, parent) {
-    addPicture("imgTobbin", "mascot.svg", {120, 600, 1800, 1830});
+    addPicture("imgTobbin", "tobbin.svg", {240, 780, 1500, 1800});
     addPicture("imgBalloon1", "balloon.svg", {1800, 120, 2640, 1560});
     QLabel* message = addLabel("lblMessage", "Cheating is NOT allowed!", {2040, 420, 2160, 720});
     message->setAlignment(Qt::AlignCenter);

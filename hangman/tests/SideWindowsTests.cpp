@@ -35,6 +35,7 @@ using hangman::Form1;
 struct Recorder : hangman::MessageBoxes, hangman::Dialogs, hangman::Shell {
     QStringList messages, questions, opened, urls;
     bool answer = true;
+    QString grabDir; // each dialog is grabbed there as it opens, for a look
     // What the user does in a modal dialog, by its object name; a dialog left shown
     // afterwards is closed by its close box.
     std::map<QString, std::function<void(QDialog&)>> script;
@@ -49,6 +50,7 @@ struct Recorder : hangman::MessageBoxes, hangman::Dialogs, hangman::Shell {
     void runModal(QDialog& dialog) override {
         opened << dialog.objectName();
         dialog.show();
+        dialog.grab().save(grabDir + "/hangman-" + dialog.objectName() + ".png");
         if (auto act = script.find(dialog.objectName()); act != script.end()) act->second(dialog);
         if (dialog.isVisible()) dialog.close();
     }
@@ -84,6 +86,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(QDir::setCurrent(dir.path()));
+        user.grabDir = previousDir;
     }
     void TearDown() override {
         form.reset();
@@ -160,6 +163,7 @@ TEST_F(SideWindows, ANewHighScoreIsNamedWrittenInPlaceAndViewedBeforeTheEnd) {
     EXPECT_FALSE(view->Command1->isVisible());
     EXPECT_TRUE(view->Command2->isVisible());
     EXPECT_EQ(view->Command1->geometry(), view->Command2->geometry());
+    view->grab().save(user.grabDir + "/hangman-Form4-exit.png");
     press(view, "Command2");
     EXPECT_TRUE(form->ended());
     EXPECT_FALSE(view->isVisible());
@@ -376,6 +380,49 @@ TEST_F(SideWindows, TheAboutWindowHasItsSizeVersionAndALinkThatOpens) {
     menu("mnuAbout");
     EXPECT_EQ(user.urls, QStringList{"https://example.org/tobbin-hangman"});
     EXPECT_EQ(user.opened, QStringList{"Form2"});
+}
+
+// One run as a new player has it: games, a look at the figures and the list during and
+// after a game, a word added, help and about, then a high score at exit and the table.
+TEST_F(SideWindows, AWholeRunPassesThroughEveryWindow) {
+    write("topten.txt", Ladder);
+    start("TOBBINS");
+    user.script["frmStats"] = [](QDialog& d) { press(&d, "Command1"); };
+    user.script["frmCheating"] = [](QDialog& d) { press(&d, "Command1"); };
+    user.script["frmWordList"] = [](QDialog& d) {
+        QTest::keyClicks(static_cast<hangman::frmWordList&>(d).newWord, "prune\r");
+        press(&d, "Command1");
+    };
+    user.script["frmHlpPlay"] = [](QDialog& d) { press(&d, "Command1"); };
+    user.script["tobbins"] = [](QDialog& d) {
+        QTest::mouseClick(child<QLabel>(&d, "Label7"), Qt::LeftButton);
+        press(&d, "Command4");
+    };
+    user.script["Form2"] = [](QDialog& d) { press(&d, "Command1"); };
+    guess("TOB");
+    menu("mnuStats");
+    menu("mnuWordLists");
+    guess("INS"); // won: 700 + 500
+    menu("mnuWordLists");
+    menu("mnuStats");
+    child<QPushButton>(form.get(), "Command2")->click();
+    guess("XYZQ");
+    menu("mnuHelp2");
+    menu("mnuAbout");
+    form->grab().save(user.grabDir + "/hangman-Form1-run.png");
+    EXPECT_EQ(user.opened, (QStringList{"frmStats", "frmCheating", "frmWordList", "frmStats",
+                                        "tobbins", "frmHlpPlay", "Form2"}));
+    EXPECT_EQ(form->game().words.wordCount(), 3) << "prune was added";
+
+    nameAs("New Player");
+    menu("mnuExit");
+    hangman::Form4* view = form->highScoreWindow();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->Label2[0]->text(), "New Player");
+    EXPECT_EQ(view->Label3[0]->text(), "1080"); // 1200, less four misses of the running game
+    view->close();
+    EXPECT_TRUE(form->ended());
+    EXPECT_TRUE(user.messages.isEmpty());
 }
 
 // New Word holds the focus, but a running game takes Space and Enter only where the user

@@ -1,5 +1,7 @@
 #include "WordList.h"
 
+#include "SafeSave.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -48,39 +50,6 @@ bool readFile(const std::filesystem::path& file, std::string& bytes, std::string
     while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) bytes.append(buffer, n);
     if (std::ferror(f.get())) {
         error = systemErrorText(errno ? errno : EIO);
-        return false;
-    }
-    return true;
-}
-
-// Writes bytes to a temporary file beside file and renames it over file, so the
-// file is either the old one or the new one, never a half-written one.
-bool replaceFile(const std::filesystem::path& file, const std::string& bytes, std::string& error) {
-    std::filesystem::path temp = file;
-    temp += ".tmp";
-    {
-        FileHandle f(openFile(temp, "wb"));
-        if (!f) {
-            error = systemErrorText(errno);
-            return false;
-        }
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size() &&
-                             std::fflush(f.get()) == 0;
-        const int writeError = errno;
-        if (!written || std::fclose(f.release()) != 0) {
-            error = systemErrorText(written ? errno : writeError);
-            std::filesystem::remove(temp);
-            return false;
-        }
-    }
-    std::error_code ec;
-    const auto perms = std::filesystem::status(file, ec).permissions();
-    if (!ec && perms != std::filesystem::perms::unknown)
-        std::filesystem::permissions(temp, perms, ec);
-    std::filesystem::rename(temp, file, ec);
-    if (ec) {
-        error = ec.message();
-        std::filesystem::remove(temp, ec);
         return false;
     }
     return true;
@@ -204,26 +173,15 @@ AddResult addWord(std::string_view typed, const std::filesystem::path& file, Wor
     if (std::find(list.words.begin(), list.words.end(), word) != list.words.end())
         return {AddStatus::Duplicate, DuplicateMessage, {}};
 
-    // Opening for appending tells a read-only file apart before anything is written;
-    // a file it had to create is removed again when the append fails.
-    std::error_code ec;
-    const bool existed = std::filesystem::exists(file, ec);
-    const auto failed = [&](const std::string& error) {
-        if (!existed) std::filesystem::remove(file, ec);
-        return AddResult{AddStatus::FileError,
-                         "Cannot add to the word list " + quoted(file) + ": " + error + ".",
-                         {}};
-    };
-    std::string existing, error;
-    {
-        FileHandle probe(openFile(file, "ab"));
-        if (!probe) return failed(systemErrorText(errno));
-        if (!readFile(file, existing, error)) return failed(error);
+    // One append; a failed write leaves the file at its old length, so no other
+    // word is touched and nothing half-written remains.
+    try {
+        puzzles::AppendToFile(file, "\"" + word + "\"\r\n");
+    } catch (const puzzles::ESaveError& e) {
+        return {AddStatus::FileError,
+                "Cannot add to the word list " + quoted(file) + ": " + e.what() + ".",
+                {}};
     }
-    // A last line without its line break would otherwise swallow the new word.
-    if (!existing.empty() && !isLineBreak(existing.back())) existing += "\r\n";
-    existing += "\"" + word + "\"\r\n";
-    if (!replaceFile(file, existing, error)) return failed(error);
 
     list.words.push_back(word);
     return {AddStatus::Added, {}, word};

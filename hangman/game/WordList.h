@@ -81,8 +81,8 @@ struct AddResult {
 
 // The add rules: trim, 4 to 10 characters, letters A-Z only (pasted text is not
 // filtered by the window), upper case, exact duplicate test, then
-// the quoted record appended to file (whole file rewritten beside it and renamed
-// over). Only after a successful write does list grow. A failed write reports the
+// the quoted record appended to file (after a line break when its last line
+// lacks one). Only after a successful write does list grow. A failed write reports the
 // system's error text and changes neither the file nor list.
 AddResult addWord(std::string_view typed, const std::filesystem::path& file, WordList& list);
 

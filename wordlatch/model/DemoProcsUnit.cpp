@@ -1,5 +1,7 @@
 #include "DemoProcsUnit.h"
 
+#include "SafeSave.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -135,30 +137,12 @@ void TDemProcs::LoadPuzzle(const std::string& fileName) {
 }
 
 void TDemProcs::SavePuzzle(const std::string& fileName) {
-    namespace fs = std::filesystem;
-    // Written beside the target and renamed over it, so a failed save never
-    // leaves a truncated puzzle behind.
-    const std::string temp = fileName + ".saving~";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) RaiseErrno();
-    bool ok = std::fwrite(&Puzzle, 1, XwdFileSize, f) == XwdFileSize;
-    ok = std::fflush(f) == 0 && ok;
-    int err = errno;
-    if (std::fclose(f) != 0 && ok) {
-        ok = false;
-        err = errno;
+    try {
+        puzzles::WriteWholeFile(fileName, std::string_view(reinterpret_cast<const char*>(&Puzzle), XwdFileSize));
+    } catch (const puzzles::ESaveError& e) {
+        throw EInOutError(e.what());
     }
-    std::error_code ec;
-    if (ok) {
-        fs::rename(temp, fileName, ec);
-        if (!ec) {
-            PuzzleChanged = false;
-            return;
-        }
-        err = ec.value();
-    }
-    fs::remove(temp, ec);
-    throw EInOutError(SystemText(err));
+    PuzzleChanged = false;
 }
 
 std::string BackupName(const std::string& fileName) {

@@ -150,8 +150,8 @@ public:
     // grid side outside 1..23 or any read failure raises EInOutError and leaves
     // the record as it was.
     void LoadPuzzle(const std::string& fileName);
-    // Writes the record as the whole file through a temporary file renamed over
-    // the target; clears PuzzleChanged only on success.
+    // Writes the record as the whole file through the save policy (the file is
+    // the new record or the old one, never a mix); clears PuzzleChanged only on success.
     void SavePuzzle(const std::string& fileName);
     // Renames the puzzle file to the same name with the extension ".XW!";
     // refuses to replace an existing file of that name.

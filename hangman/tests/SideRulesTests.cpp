@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -52,6 +55,22 @@ TEST(TopTenFile, ReadsQuotedAndBareFieldsAndFillsMissingRecords) {
         EXPECT_EQ(table.entry[row.rank - 1].score, row.score) << row.why;
     }
     EXPECT_EQ(hm::readTopTenFile("/nonexistent/topten.txt").entry[0].score, 0);
+}
+
+TEST(TopTenFile, TheDeliveredTableIsTenNamedRecordsBestFirstInTheFileFormat) {
+    std::ifstream in(HANGMAN_RESOURCES_DIR "/topten.txt", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    const TopTen table = hm::readTopTen(bytes);
+    for (int i = 0; i < hm::TopTenSize; ++i) {
+        EXPECT_FALSE(table.entry[i].name.empty()) << i;
+        if (i > 0) {
+            EXPECT_GT(table.entry[i - 1].score, table.entry[i].score) << i;
+        }
+    }
+    // Written back unchanged: quoted names, plain scores, CR LF, best first.
+    TopTen ascending = table;
+    std::reverse(ascending.entry.begin(), ascending.entry.begin() + hm::TopTenSize);
+    EXPECT_EQ(hm::topTenFileText(ascending), bytes);
 }
 
 TEST(TopTenFile, ScoresAreWrittenInTheirShortestPlainForm) {

@@ -5,8 +5,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -145,7 +145,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             isPressKey(static_cast<QKeyEvent*>(event)->key()) && !keyMayPress(watched))
             return true;
         break;
-    default: break;
+    default:
+        break;
     }
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         for (int k = 0; k < hm::LetterBoxCount; ++k) {

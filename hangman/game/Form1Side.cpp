@@ -20,8 +20,7 @@ void Form1::mnuStats_Click() {
 
 Form4& Form1::highScores() {
     if (!Form4_) {
-        Form4_ = new Form4(
-            [this] { show(); }, [this] { endProgram(); }, this);
+        Form4_ = new Form4([this] { show(); }, [this] { endProgram(); }, this);
         Form4_->fill(shownTopTen_);
     }
     return *Form4_;

@@ -98,11 +98,11 @@ Form2::Form2(Shell& shell, MessageBoxes& messages, QWidget* parent)
     QLabel* byLine = addLabel("Label4", "by the Word Puzzles team", {900, 1380, 2385, 255});
     for (QLabel* label : {version, byLine}) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
+    // The link's properties as saved with this window (its address is the default one).
     URLLink1 = new URLLink(shell, messages, this);
     URLLink1->setObjectName("URLLink1");
-    URLLink1->setText("Word Puzzles project, 2026");
-    URLLink1->setURL("https://example.org/tobbin-hangman");
-    URLLink1->setShowToolTip(true);
+    URLLink1->UserControl_ReadProperties(
+        {{"Text", QStringLiteral("Word Puzzles project, 2026")}, {"ShowToolTip", true}});
     URLLink1->move((width() - URLLink1->width()) / 2, twips(1800));
 
     QPushButton* ok = addButton("Command1", "OK", {1440, 2280, 1305, 375}, true);

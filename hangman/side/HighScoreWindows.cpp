@@ -16,10 +16,14 @@ constexpr int FirstRow = 1080, RowStep = 240;
 // Ranks 1 to 3 in their own colours; the rest in the window-text colour.
 QString rankStyle(int rank) {
     switch (rank) {
-    case 1: return "color: rgb(0,0,192);";
-    case 2: return "color: rgb(192,0,0);";
-    case 3: return "color: rgb(128,0,128);";
-    default: return {};
+    case 1:
+        return "color: rgb(0,0,192);";
+    case 2:
+        return "color: rgb(192,0,0);";
+    case 3:
+        return "color: rgb(128,0,128);";
+    default:
+        return {};
     }
 }
 

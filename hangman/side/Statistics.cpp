@@ -33,8 +33,9 @@ Statistics showStatistics(const HangmanGame& game, const std::string& decimalSep
     const int letters = correct + game.lettersIncorrect;
     s.Label15 = std::to_string(game.lettersCorrect);
     s.Label18 = std::to_string(game.lettersIncorrect);
-    s.Label13 = letters <= 0 ? std::string("0.00%")
-                             : percentForm(static_cast<double>(correct) / letters, decimalSeparator);
+    s.Label13 = letters <= 0
+                    ? std::string("0.00%")
+                    : percentForm(static_cast<double>(correct) / letters, decimalSeparator);
 
     if (game.lastResult == "notPlayed") {
         s.Label14 = "No games completed.";
@@ -42,8 +43,8 @@ Statistics showStatistics(const HangmanGame& game, const std::string& decimalSep
         s.Label14 = std::to_string(game.longestLossStreak) +
                     (game.longestLossStreak <= 1 ? " Loss" : " Losses");
     } else {
-        s.Label14 = std::to_string(game.longestWinStreak) +
-                    (game.longestWinStreak <= 1 ? " Win" : " Wins");
+        s.Label14 =
+            std::to_string(game.longestWinStreak) + (game.longestWinStreak <= 1 ? " Win" : " Wins");
     }
     return s;
 }

@@ -134,8 +134,8 @@ void URLLink::lblURL_MouseDown(Qt::MouseButtons buttons) {
         shell_.open(address);
     } catch (const ShellError& error) {
         messages_.message(window(), "Tobbin Hangman",
-                          "Unable to load '" + address + "' : " + error.description +
-                              " (Error " + QString::number(error.number) + ")");
+                          "Unable to load '" + address + "' : " + error.description + " (Error " +
+                              QString::number(error.number) + ")");
     }
 }
 

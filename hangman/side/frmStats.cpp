@@ -11,7 +11,8 @@ constexpr int LeftCaption = 360, LeftValue = 1980, RightCaption = 2940, RightVal
 
 } // namespace
 
-frmStats::frmStats(QWidget* parent) : SideDialog("frmStats", "Tobbin Statistics", 5880, 4980, parent) {
+frmStats::frmStats(QWidget* parent)
+    : SideDialog("frmStats", "Tobbin Statistics", 5880, 4980, parent) {
     addPicture("Image1", "stats_banner.svg", {120, 120, 5640, 1380});
     auto caption = [this](const char* name, const char* text, int left, int top) {
         QLabel* label = addLabel(name, text, {left, top, 1680, 255});

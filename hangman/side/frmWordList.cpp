@@ -17,8 +17,8 @@ QFrame* shape(const char* name, QRect place, QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
     frame->setGeometry(twipsRect(place.x(), place.y(), place.width(), place.height()));
-    frame->setStyleSheet(QString("#%1 { border: 2px solid rgb(61,143,224); border-radius: 6px; }")
-                             .arg(name));
+    frame->setStyleSheet(
+        QString("#%1 { border: 2px solid rgb(61,143,224); border-radius: 6px; }").arg(name));
     frame->lower();
     return frame;
 }
@@ -94,8 +94,8 @@ void frmWordList::reject() {
 bool frmWordList::eventFilter(QObject* watched, QEvent* event) {
     if (watched == newWord && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const bool command = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier |
-                                                 Qt::AltModifier);
+        const bool command =
+            key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier);
         const bool typesText = !key->text().isEmpty() && key->key() != Qt::Key_Escape &&
                                key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab &&
                                key->key() != Qt::Key_Delete;

@@ -20,7 +20,8 @@ using hm::TopTen;
 std::string fileOf(const std::vector<int>& scores) {
     std::string text;
     char name = 'A';
-    for (int score : scores) text += std::string("\"") + name++ + "\"," + std::to_string(score) + "\r\n";
+    for (int score : scores)
+        text += std::string("\"") + name++ + "\"," + std::to_string(score) + "\r\n";
     return text;
 }
 
@@ -75,8 +76,8 @@ TEST(TopTenFile, TheDeliveredTableIsTenNamedRecordsBestFirstInTheFileFormat) {
 
 TEST(TopTenFile, ScoresAreWrittenInTheirShortestPlainForm) {
     const std::pair<float, const char*> rows[] = {
-        {1500, "1500"}, {-250, "-250"}, {12.5f, "12.5"}, {0, "0"}, {-0.0f, "0"},
-        {1e6f, "1000000"}, {16777217.0f, "16777216"}, {0.1f, "0.1"}};
+        {1500, "1500"}, {-250, "-250"},    {12.5f, "12.5"},           {0, "0"},
+        {-0.0f, "0"},   {1e6f, "1000000"}, {16777217.0f, "16777216"}, {0.1f, "0.1"}};
     for (const auto& [score, text] : rows) {
         EXPECT_EQ(hm::scoreText(score), text) << text;
         EXPECT_EQ(hm::parseScore(text), score == 0 ? 0 : score) << text;
@@ -104,7 +105,9 @@ TEST(TopTenFile, ANewScoreIsPlacedSortedAndWrittenBestFirst) {
          "\"New\",9000\r\n\"A\",9000\r\n\"B\",8000\r\n\"C\",7000\r\n\"D\",6000\r\n\"E\",5000\r\n"
          "\"F\",4000\r\n\"G\",3000\r\n\"H\",1000\r\n\"I\",500\r\n"},
         {"older equal scores swap on rewrite",
-         {900, 800, 800, 700, 600, 500, 400, 300, 200, 100}, 150, true,
+         {900, 800, 800, 700, 600, 500, 400, 300, 200, 100},
+         150,
+         true,
          "\"A\",900\r\n\"C\",800\r\n\"B\",800\r\n\"D\",700\r\n\"E\",600\r\n\"F\",500\r\n"
          "\"G\",400\r\n\"H\",300\r\n\"I\",200\r\n\"New\",150\r\n"},
     };

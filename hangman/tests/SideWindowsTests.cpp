@@ -71,8 +71,9 @@ void press(QObject* dialog, const char* button) {
     QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
 }
 
-const QByteArray Ladder = "\"Ann\",900\r\n\"Bo\",800\r\n\"Cy\",800\r\n\"Di\",700\r\n\"Ed\",600\r\n"
-                          "\"Flo\",500\r\n\"Gus\",400\r\n\"Hal\",300\r\n\"Ivy\",200\r\n\"Jo\",100\r\n";
+const QByteArray Ladder =
+    "\"Ann\",900\r\n\"Bo\",800\r\n\"Cy\",800\r\n\"Di\",700\r\n\"Ed\",600\r\n"
+    "\"Flo\",500\r\n\"Gus\",400\r\n\"Hal\",300\r\n\"Ivy\",200\r\n\"Jo\",100\r\n";
 
 class SideWindows : public ::testing::Test {
 protected:
@@ -236,7 +237,8 @@ TEST_F(SideWindows, HighScoresShowTheTableReadAtStartUpAndTheCloseBoxEndsTheProg
     const QColor colours[] = {{0, 0, 192}, {192, 0, 0}, {128, 0, 128}};
     for (int rank = 0; rank < 3; ++rank) {
         table->Label2[rank]->ensurePolished();
-        EXPECT_EQ(table->Label2[rank]->palette().color(QPalette::WindowText), colours[rank]) << rank;
+        EXPECT_EQ(table->Label2[rank]->palette().color(QPalette::WindowText), colours[rank])
+            << rank;
     }
     EXPECT_EQ(table->Label3[5]->palette().color(QPalette::WindowText),
               QApplication::palette().color(QPalette::WindowText));
@@ -288,9 +290,11 @@ TEST_F(SideWindows, TheWordListOpensOnlyWhileNoLetterOfARunningGameShows) {
     } rows[] = {
         {"at start", [] {}, true},
         {"a letter shows", [&] { guess("L"); }, false},
-        {"a miss shows nothing", [&] { child<QPushButton>(form.get(), "Command2")->click(), guess("Z"); }, true},
+        {"a miss shows nothing",
+         [&] { child<QPushButton>(form.get(), "Command2")->click(), guess("Z"); }, true},
         {"won", [&] { guess("LEV"); }, true},
-        {"lost", [&] { child<QPushButton>(form.get(), "Command2")->click(), guess("LABCDFGH"); }, true},
+        {"lost", [&] { child<QPushButton>(form.get(), "Command2")->click(), guess("LABCDFGH"); },
+         true},
     };
     for (const auto& row : rows) {
         row.step();

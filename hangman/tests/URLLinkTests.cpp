@@ -17,7 +17,8 @@ struct Recorder : hangman::MessageBoxes, hangman::Shell {
     QStringList messages, opened;
     Qt::CursorShape cursorDuringOpen = Qt::ArrowCursor;
     bool fail = false;
-    void message(QWidget*, const QString& title, const QString& text, hangman::MessageIcon icon) override {
+    void message(QWidget*, const QString& title, const QString& text,
+                 hangman::MessageIcon icon) override {
         EXPECT_EQ(title, "Tobbin Hangman");
         EXPECT_EQ(icon, hangman::MessageIcon::None);
         messages << text;

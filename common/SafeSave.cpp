@@ -133,7 +133,11 @@ void WriteInPlace(const fs::path& file, std::string_view bytes) {
 // Returns the error that kept a temporary file from being made in the folder
 // (nothing changed then), 0 when the file was replaced.
 int ReplaceThroughTemporary(const fs::path& file, const FileFacts& facts, std::string_view bytes) {
-    std::string pattern = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+    // A hidden name of the file's own plus six random characters, made exclusively.
+    std::string name = ".";
+    name += file.filename().string();
+    name += ".XXXXXX";
+    std::string pattern = (file.parent_path() / name).string();
     Fd fd(::mkstemp(pattern.data()));
     if (fd.get() < 0) return errno;
     const std::string temp = pattern;

@@ -235,7 +235,11 @@ void HangmanGame::pickRandomWord(std::string& word) {
 void HangmanGame::showWord(const std::string& word) {
     wordLength = static_cast<float>(word.size());
     if (wordLength > 2) form.Picture1Width += (static_cast<int>(wordLength) - 2) * BoxStepWidth;
-    form.Label2 = " " + std::to_string(word.size()) + " Letters";
+    // Appended piece by piece: GCC 12 at -O3 warns falsely on "literal" + string.
+    std::string label(" ");
+    label += std::to_string(word.size());
+    label += " Letters";
+    form.Label2 = std::move(label);
     const std::size_t shown = std::min<std::size_t>(word.size(), MaxShownLetters);
     for (std::size_t k = 0; k < shown; ++k) form.Text1[k].text = std::string(1, word[k]);
 }

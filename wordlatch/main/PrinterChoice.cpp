@@ -1,6 +1,8 @@
 #include "PrinterChoice.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -20,12 +22,19 @@ void TPrinterChoice::Setup(QWidget* parent) {
     Dialog(Current, parent);
 }
 
+std::unique_ptr<QPrintDialog> TPrinterChoice::SetupDialog(QPrinter& printer, QWidget* parent) {
+    auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
+    dialog->setObjectName("PrinterSetupDialog1");
+    dialog->setWindowTitle("Printer Setup");
+    dialog->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // Accepting chooses a printer and its pages; nothing is printed here.
+    for (QDialogButtonBox* box : dialog->findChildren<QDialogButtonBox*>())
+        if (QPushButton* accept = box->button(QDialogButtonBox::Ok)) accept->setText("OK");
+    return dialog;
+}
+
 bool TPrinterChoice::QtSetupDialog(QPrinter& printer, QWidget* parent) {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setObjectName("PrinterSetupDialog1");
-    dialog.setWindowTitle("Printer Setup");
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    return dialog.exec() == QDialog::Accepted;
+    return SetupDialog(printer, parent)->exec() == QDialog::Accepted;
 }
 
 QString TPrinterChoice::DefaultPdfFile() {

@@ -5,6 +5,9 @@
 
 #include <QPrinter>
 #include <functional>
+#include <memory>
+
+class QPrintDialog;
 
 class QWidget;
 
@@ -22,7 +25,9 @@ public:
     // The system's printer set-up dialog; its choice stays for the rest of the run.
     void Setup(QWidget* parent);
 
-    // QPrintDialog, modal.
+    // The printer and page set-up dialog; its accept button reads OK.
+    static std::unique_ptr<QPrintDialog> SetupDialog(QPrinter& printer, QWidget* parent);
+    // SetupDialog, modal.
     static bool QtSetupDialog(QPrinter& printer, QWidget* parent);
     // The default output file: "Wordlatch Puzzle.pdf" in the user's documents folder.
     static QString DefaultPdfFile();

@@ -46,6 +46,7 @@ TWordlatchApp::TWordlatchApp(TAppServices services)
     created("TCluesForm");
     DemGridForm = std::make_unique<TDemGridForm>(DemProcs, *Services.Waiter, Services.Metrics);
     DemGridForm->SetPeers(DemMainForm.get(), CluesForm.get(), AutoclueForm.get());
+    DemGridForm->addActions(DemMainForm->MenuKeys());
     created("TDemGridForm");
     // XwdProcsCreate: the square size from the screen.
     DemProcs.CellSize = CellSizeFor(Services.Metrics);

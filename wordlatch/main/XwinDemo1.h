@@ -75,6 +75,9 @@ public:
     void ClearClue() override;
     void UpdateBtnClick();
     void AutoArrange1Click();
+    // The menu commands that have keys; the grid window takes them too, so a
+    // user typing in the grid reaches them. Other windows keep their own keys.
+    QList<QAction*> MenuKeys() const;
     // The statistics text with CR LF line breaks, as the print dialog takes it.
     QString SpecText() const;
 

@@ -25,8 +25,6 @@ QAction* Item(QMenu* menu, const char* name, const QString& caption,
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     action->setShortcut(shortcut);
-    // The menu's keys also work while the grid window is the active one.
-    action->setShortcutContext(Qt::ApplicationShortcut);
     return action;
 }
 
@@ -38,6 +36,13 @@ QMenu* SubMenu(QWidget* parent, const char* name, const QString& caption) {
 }
 
 } // namespace
+
+QList<QAction*> TDemMainForm::MenuKeys() const {
+    QList<QAction*> keyed;
+    for (QAction* a : findChildren<QAction*>())
+        if (!a->shortcut().isEmpty()) keyed << a;
+    return keyed;
+}
 
 void TDemMainForm::CreateMenu() {
     QMenuBar* bar = menuBar();

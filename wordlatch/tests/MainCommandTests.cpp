@@ -12,7 +12,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -109,13 +111,21 @@ TEST_F(MainWindowTest, CommandsLeftOutSayImpossibleAndLeaveThePuzzleAlone) {
     EXPECT_EQ(FileBytes(file), before);
 }
 
-TEST_F(MainWindowTest, MenuKeysReachTheMainWindowFromTheGrid) {
+TEST_F(MainWindowTest, MenuKeysReachTheMainWindowFromTheGridButNotFromOtherWindows) {
     NewPuzzle(Main->N11x1, "keys.xwd");
     TDemGridForm& grid = *App->DemGridForm;
+    const auto press = [](QWidget* window, Qt::Key key) {
+        window->show();
+        window->activateWindow();
+        QApplication::setActiveWindow(window);
+        QTest::keyClick(window, key, Qt::ControlModifier);
+    };
     Procs->PuzzleChanged = true;
-    grid.activateWindow();
-    QApplication::setActiveWindow(&grid);
-    QTest::keyClick(&grid, Qt::Key_S, Qt::ControlModifier);
+    press(App->Help.get(), Qt::Key_S);
+    EXPECT_TRUE(Procs->PuzzleChanged) << "Ctrl+S in the help window is the help window's own";
+    press(App->Help.get(), Qt::Key_X);
+    EXPECT_TRUE(Main->isVisible()) << "Ctrl+X in the help window must not quit the program";
+    press(&grid, Qt::Key_S);
     EXPECT_FALSE(Procs->PuzzleChanged);
 }
 
@@ -238,6 +248,16 @@ TEST_F(MainWindowTest, PrinterSetupWorksOnTheRememberedPrinter) {
     }
     Main->PrinterSetup1->trigger();
     EXPECT_EQ(SetupPrinter, &App->Printers.Printer());
+
+    // The real dialog chooses a printer: its accept button says OK, not Print.
+    auto dialog = TPrinterChoice::SetupDialog(App->Printers.Printer(), Main);
+    dialog->show();
+    QStringList captions;
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        if (b->isVisible()) captions << b->text().remove('&');
+    EXPECT_TRUE(captions.contains("OK")) << captions.join(",").toStdString();
+    EXPECT_FALSE(captions.contains("Print")) << captions.join(",").toStdString();
+    dialog->grab().save("printer-setup.png");
 }
 
 TEST(XwdFileDialogsTest, FilterMatchesBothCasesAndOnlyAnotherExtensionDiffers) {

@@ -1,9 +1,12 @@
 #include "Form1.h"
 #include "HangmanWidgets.h"
+#include "SideWidgets.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -15,14 +18,26 @@ namespace hangman {
 
 namespace {
 
-QString fromBytes(const std::string& text) {
-    return QString::fromLatin1(text);
+Dialogs& qtDialogs() {
+    static QtDialogs dialogs;
+    return dialogs;
+}
+
+Shell& qtShell() {
+    static QtShell shell;
+    return shell;
+}
+
+bool isPressKey(int key) {
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 } // namespace
 
-Form1::Form1(hm::API& sounds, MessageBoxes& messages, hm::TimeOfDay clock)
-    : sounds_(sounds), messages_(messages), game_(&sounds, std::move(clock)) {
+Form1::Form1(hm::API& sounds, MessageBoxes& messages, hm::TimeOfDay clock, Dialogs* dialogs,
+             Shell* shell)
+    : sounds_(sounds), messages_(messages), dialogs_(dialogs ? *dialogs : qtDialogs()),
+      shell_(shell ? *shell : qtShell()), game_(&sounds, std::move(clock)) {
     setObjectName("Form1");
     auto* client = new QWidget(this);
     client->setObjectName("Form1Client");
@@ -33,9 +48,17 @@ Form1::Form1(hm::API& sounds, MessageBoxes& messages, hm::TimeOfDay clock)
     render();
 }
 
+Form1::~Form1() = default;
+
 bool Form1::Form_Load() {
     sounds_.openSounds();
     setWindowTitle("Tobbin Hangman");
+    // Only the table is read here; the high-score window is built when first shown.
+    topTenFile_ = std::filesystem::absolute(hm::defaultTopTenFile());
+    if (topTenLoaded != 5) {
+        shownTopTen_ = hm::readTopTenFile(topTenFile_);
+        topTenLoaded = 5;
+    }
     // The word list is read from the directory the program is started in; naming it in full
     // tells the user where to put it.
     const std::filesystem::path wordFile = std::filesystem::absolute(hm::defaultWordFile());
@@ -81,13 +104,7 @@ void Form1::mnuSound_Click() {
     render();
 }
 
-void Form1::mnuExit_Click() {
-    if (exiting_) return;
-    exiting_ = true;
-    sounds_.closeSounds();
-    close(); // the last window closing ends the program
-}
-
+// Form_Unload: the close box runs the exit sequence; the window closes in any case.
 void Form1::closeEvent(QCloseEvent* event) {
     mnuExit_Click();
     event->accept();
@@ -105,8 +122,32 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
-// The letter boxes never keep the focus: a click into one sends it to New Word.
+bool Form1::keyMayPress(QObject* button) const {
+    return button == tabbedTo_ || (button == Command2 && !game_.running());
+}
+
+// The letter boxes never keep the focus: a click into one sends it to New Word. The
+// buttons note whether the focus reached them by Tab, and take Space and Enter by it.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+        tabbedTo_ = tabbed ? watched : nullptr;
+        break;
+    }
+    case QEvent::FocusOut:
+        if (watched == tabbedTo_) tabbedTo_ = nullptr;
+        break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (qobject_cast<QPushButton*>(watched) &&
+            isPressKey(static_cast<QKeyEvent*>(event)->key()) && !keyMayPress(watched))
+            return true;
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         for (int k = 0; k < hm::LetterBoxCount; ++k) {
             if (watched == Text1[k]) {

@@ -6,9 +6,11 @@
 #include "API.h"
 #include "GameState.h"
 #include "HangmanPlatform.h"
+#include "TopTen.h"
 
 #include <QMainWindow>
 #include <array>
+#include <filesystem>
 
 class QAction;
 class QGroupBox;
@@ -21,16 +23,27 @@ namespace hangman {
 
 class Picture;
 class GallowsLine;
+class Form2;
+class Form4;
+class frmCheating;
+class frmHighScore;
+class frmStats;
+class frmWordList;
+class tobbins;
 
 class Form1 : public QMainWindow {
 public:
     // sounds: the sound player, opened at start-up and closed at exit. clock: the time
-    // of day every random draw is seeded from.
-    Form1(hm::API& sounds, MessageBoxes& messages, hm::TimeOfDay clock = hm::systemTimeOfDay);
+    // of day every random draw is seeded from. dialogs and shell: the modal side windows,
+    // questions and the web address handler (the real ones when not given).
+    Form1(hm::API& sounds, MessageBoxes& messages, hm::TimeOfDay clock = hm::systemTimeOfDay,
+          Dialogs* dialogs = nullptr, Shell* shell = nullptr);
+    ~Form1() override;
 
-    // Start-up: sounds, title, counters, board, wordlist.dat from the current directory and
-    // the first word. False when the word list cannot be used: the user has been told, the
-    // sounds are closed again and the program must end.
+    // Start-up: sounds, title, the high-score table from topten.txt, counters, board,
+    // wordlist.dat from the current directory and the first word. False when the word list
+    // cannot be used: the user has been told, the sounds are closed again and the program
+    // must end.
     bool Form_Load();
 
     void Command1_Click(int index); // 0 <= index <= 25; a hidden or disabled letter does nothing
@@ -39,10 +52,22 @@ public:
     void Text1_Click(int index);
     void mnuNew_Click();
     void mnuSound_Click();
-    // Exit sequence: closes the sounds and ends the program by closing the window.
+    // Form1Side.cpp: the side windows.
+    void mnuStats_Click();
+    void mnuHigh_Click();
+    void mnuWordLists_Click();
+    void mnuHelp2_Click();
+    void mnuAbout_Click();
+    // Exit sequence (saveHighScore): a score above the tenth best enters topten.txt after
+    // the name prompt, the sounds close, and the player may view the table before the end.
     void mnuExit_Click();
+    void offerHighScores();
 
     const hm::HangmanGame& game() const { return game_; }
+    // The program has ended: every window is hidden and the event loop told to stop.
+    bool ended() const { return ended_; }
+    // The side windows once they have been opened, else null.
+    Form4* highScoreWindow() const { return Form4_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,13 +79,36 @@ private:
     void createControls(QWidget* client);
     void createMenu();
 
+    void saveHighScore();
+    void endProgram();
+    Form4& highScores(); // created on first use, filled from shownTopTen_
+    // A focused button takes Space and Enter only after a game, or when the user moved the
+    // focus to it with Tab: otherwise a stray key would abandon the running game.
+    bool keyMayPress(QObject* button) const;
+
     // Brings every control in line with game_.form.
     void render();
 
     hm::API& sounds_;
     MessageBoxes& messages_;
+    Dialogs& dialogs_;
+    Shell& shell_;
     hm::HangmanGame game_;
     bool exiting_ = false;
+    bool ended_ = false;
+    QObject* tabbedTo_ = nullptr; // the button the focus reached by Tab, if it still has it
+
+    std::filesystem::path topTenFile_;
+    hm::TopTen shownTopTen_; // what Form4 shows: read at start-up, again by offerHighScores
+    int topTenLoaded = 0;    // 5 once the table has been read at start-up
+
+    // Side windows: created on first use, owned by this window as its children.
+    frmStats* frmStats_ = nullptr;
+    Form4* Form4_ = nullptr;
+    frmWordList* frmWordList_ = nullptr;
+    frmCheating* frmCheating_ = nullptr;
+    tobbins* tobbins_ = nullptr;
+    Form2* Form2_ = nullptr;
 
     std::array<QPushButton*, hm::LetterButtonCount> Command1{};
     std::array<QLineEdit*, hm::LetterBoxCount> Text1{};

@@ -75,6 +75,8 @@ void Form1::createControls(QWidget* client) {
     Command3 = button("Command3", "&Reveal Word", twipsRect(240, 1560, 1575, 375), client);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    Command2->installEventFilter(this);
+    Command3->installEventFilter(this);
 
     gallows = {line("Line1", 5040, 1200, 5040, 4180, 2, client),
                line("Line2", 5040, 1200, 4200, 1200, 2, client),
@@ -139,6 +141,7 @@ void Form1::createControls(QWidget* client) {
         Command1[i] = button(qPrintable(QString("Command1_%1").arg(i)), QString(QChar('A' + i)),
                              place, Frame1);
         Command1[i]->setFocusPolicy(Qt::TabFocus);
+        Command1[i]->installEventFilter(this);
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
 
@@ -161,9 +164,10 @@ void Form1::createMenu() {
         a->setObjectName(name);
         return a;
     };
-    // Side windows that arrive later stay in the menu, disabled until then.
-    auto later = [&](QMenu* menu, const char* name, const char* caption) {
-        action(menu, name, caption)->setEnabled(false);
+    auto command = [&](QMenu* menu, const char* name, const char* caption, void (Form1::*run)()) {
+        QAction* a = action(menu, name, caption);
+        connect(a, &QAction::triggered, this, run);
+        return a;
     };
 
     QMenu* file = menuBar()->addMenu("&File");
@@ -171,24 +175,22 @@ void Form1::createMenu() {
     QAction* mnuNew = action(file, "mnuNew", "&New Game");
     mnuNew->setShortcut(Qt::Key_F2);
     connect(mnuNew, &QAction::triggered, this, &Form1::mnuNew_Click);
-    QAction* mnuStats = action(file, "mnuStats", "&Stats");
-    mnuStats->setShortcut(Qt::Key_F3);
-    mnuStats->setEnabled(false);
-    later(file, "mnuHigh", "&High Scores");
+    command(file, "mnuStats", "&Stats", &Form1::mnuStats_Click)->setShortcut(Qt::Key_F3);
+    command(file, "mnuHigh", "&High Scores", &Form1::mnuHigh_Click);
     file->addSeparator()->setObjectName("mnuSep");
-    connect(action(file, "mnuExit", "E&xit"), &QAction::triggered, this, &Form1::mnuExit_Click);
+    command(file, "mnuExit", "E&xit", &Form1::mnuExit_Click);
 
     QMenu* options = menuBar()->addMenu("&Options");
     options->setObjectName("mnuOptions");
     mnuSound = action(options, "mnuSound", "&Sound");
     mnuSound->setCheckable(true);
     connect(mnuSound, &QAction::triggered, this, &Form1::mnuSound_Click);
-    later(options, "mnuWordLists", "&Word Lists");
+    command(options, "mnuWordLists", "&Word Lists", &Form1::mnuWordLists_Click);
 
     QMenu* help = menuBar()->addMenu("&Help!");
     help->setObjectName("mnuHelp");
-    later(help, "mnuHelp2", "Hel&p Me!");
-    later(help, "mnuAbout", "&About Tobbin Hangman");
+    command(help, "mnuHelp2", "Hel&p Me!", &Form1::mnuHelp2_Click);
+    command(help, "mnuAbout", "&About Tobbin Hangman", &Form1::mnuAbout_Click);
 }
 
 } // namespace hangman

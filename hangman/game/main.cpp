@@ -1,4 +1,4 @@
-// Tobbin Hangman: the game window with its sound player; ends when the window closes.
+// Tobbin Hangman: the game window with its sound player; ends with its exit sequence.
 #include "Form1.h"
 #include "MciInterpreter.h"
 #include "QtWaveBackend.h"
@@ -14,7 +14,9 @@ int main(int argc, char** argv) {
     // The wave files lie beside the program.
     hm::API sounds(mci, QCoreApplication::applicationDirPath().toStdString());
     hangman::QtMessageBoxes messages;
-    hangman::Form1 window(sounds, messages);
+    hangman::QtDialogs dialogs;
+    hangman::QtShell shell;
+    hangman::Form1 window(sounds, messages, hm::systemTimeOfDay, &dialogs, &shell);
     if (!window.Form_Load()) return 1;
     window.show();
     return app.exec();

@@ -193,6 +193,8 @@ TEST_F(Gameplay, StreaksFollowTheSequenceOfResults) {
     win("LEVEL");
     EXPECT_EQ(game.winStreak, 1);
     EXPECT_EQ(game.lastResult, "win");
+    EXPECT_EQ(game.longestWinStreak, 2) << "the longest run is kept, not replaced by the current one";
+    EXPECT_EQ(game.longestLossStreak, 3);
 }
 
 TEST_F(Gameplay, CountersSaturateInsteadOfWrapping) {
@@ -248,6 +250,15 @@ TEST_F(Gameplay, TheLastWordIsNeverPickedFromTwoOrMore) {
     std::string word;
     game.pickRandomWord(word);
     EXPECT_EQ(word, "SOLO");
+
+    // Each draw is word Int((wordCount - 1) * r) + 1 of the time's random number r.
+    game.words.words = {"ALPHA", "BRAVO", "CHARLIE", "DELTA", "ECHO"};
+    for (int i = 0; i < 200; ++i) {
+        now = 3600 + i * 1.7;
+        const auto expected = static_cast<std::size_t>(4 * hm::randomFromTimeOfDay(now));
+        game.pickRandomWord(word);
+        EXPECT_EQ(word, game.words.words[expected]) << "at " << now;
+    }
 }
 
 TEST_F(Gameplay, WordsTheWindowCannotShowAreNeverPicked) {

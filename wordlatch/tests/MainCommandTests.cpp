@@ -306,6 +306,8 @@ TEST_F(MainWindowTest, LooksInEveryState) {
     };
     const QImage start = grab("start");
     EXPECT_EQ(start.deviceIndependentSize().toSize(), Main->size());
+    EXPECT_TRUE(Main->LogoImage->isVisible());
+    EXPECT_FALSE(Main->Byline->isVisible());
     NewPuzzle(Main->N15x1, "look.xwd");
     grab("construction");
     App->DemGridForm->grab().save(QDir::current().filePath("grid-construction.png"));

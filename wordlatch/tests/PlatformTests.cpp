@@ -110,7 +110,17 @@ TEST(WaitFor, WindowEventsRunDuringThePause) {
     QTimer::singleShot(0, [&] { handled = true; });
     TQtWaiter().WaitFor(0);
     EXPECT_TRUE(handled);
-    TQtWaiter().WaitFor(-5); // a negative pause is no pause
+    // A negative pause is no pause: window events run, and nothing later waits for it.
+    handled = false;
+    bool late = false;
+    QTimer::singleShot(0, [&] { handled = true; });
+    QTimer lateTimer; // stops with the test
+    lateTimer.setSingleShot(true);
+    QObject::connect(&lateTimer, &QTimer::timeout, [&] { late = true; });
+    lateTimer.start(200);
+    TQtWaiter().WaitFor(-5);
+    EXPECT_TRUE(handled);
+    EXPECT_FALSE(late);
 }
 
 namespace {

@@ -8,15 +8,24 @@ QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
-Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), renderer(resource) {
+Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), resource_(resource) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+QSvgRenderer& Picture::art() {
+    if (!renderer_) renderer_ = std::make_unique<QSvgRenderer>(resource_);
+    return *renderer_;
+}
+
+bool Picture::hasArt() {
+    return art().isValid();
+}
+
 void Picture::paintEvent(QPaintEvent*) {
-    if (!renderer.isValid()) return;
+    if (!art().isValid()) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(rect()));
+    art().render(&painter, QRectF(rect()));
 }
 
 GallowsLine::GallowsLine(QPoint from, QPoint to, int penWidth, QWidget* parent)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QSvgRenderer>
 #include <QWidget>
+#include <memory>
 
 namespace hangman {
 
@@ -17,16 +18,21 @@ constexpr int twips(int t) {
 QRect twipsRect(int left, int top, int width, int height);
 
 // A picture control: paints its SVG scaled to its whole area. A missing resource paints nothing.
+// The SVG is read when the picture is first painted, so pictures still hidden at start-up
+// cost nothing then.
 class Picture : public QWidget {
 public:
     Picture(const QString& resource, QWidget* parent);
-    bool hasArt() const { return renderer.isValid(); }
+    bool hasArt();
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QSvgRenderer renderer;
+    QSvgRenderer& art();
+
+    QString resource_;
+    std::unique_ptr<QSvgRenderer> renderer_;
 };
 
 // A line control from one point to another (client pixels), drawn with a pen of `penWidth`

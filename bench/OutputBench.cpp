@@ -44,7 +44,7 @@ void BM_PrintAllLayoutsToPdf(benchmark::State& state) {
     TSilentBoxes boxes;
     TSilentSounds sounds;
     TPrompts prompts(boxes, sounds);
-    TDemPrintForm form(procs, printer, dir.filePath("default.pdf"), prompts);
+    TDemPrintForm form(procs, [&]() -> QPrinter& { return printer; }, dir.filePath("default.pdf"), prompts);
     for (QCheckBox* b : {form.MSChk, form.MSGChk, form.NGChk, form.SGChk, form.PPChk})
         b->setChecked(true);
     for (auto _ : state) {

@@ -115,11 +115,6 @@ TAutoclueForm::TAutoclueForm(TDemProcs& procs, IWaiter& waiter)
     connect(ListdefsBtn, &QToolButton::clicked, this, &TAutoclueForm::ListdefsBtnClick);
     connect(OkBtn, &QPushButton::clicked, this, &QWidget::close);
 
-    Picker = new TSpecialCharsPicker(this);
-    connect(Picker, &TSpecialCharsPicker::Picked, this, &TAutoclueForm::InsertText);
-    Definitions = new TDefinitionsList(this);
-    connect(Definitions, &TDefinitionsList::Chosen, this, &TAutoclueForm::GoToEntry);
-
     setMinimumWidth(OkBtn->geometry().right() + 12);
     setFixedHeight(AutoclueHeight);
     resize(536, AutoclueHeight);
@@ -232,7 +227,7 @@ void TAutoclueForm::ShowWord(char direction) {
     ClueLbl->setText(FromWin1252(Walk.Letters()));
     NumLbl->setText(QString::number(Walk.CurNumber) + (direction == 'a' ? "  Across" : "  Down"));
     NoteLbl->clear();
-    if (Definitions->isVisible()) Definitions->Fill(Procs.Puzzle, Walk.CurEntry);
+    if (Definitions && Definitions->isVisible()) Definitions->Fill(Procs.Puzzle, Walk.CurEntry);
 }
 
 void TAutoclueForm::DefEditChange() {
@@ -305,11 +300,20 @@ void TAutoclueForm::Note(const QString& text) {
     NoteLbl->setText(text);
 }
 
+// The picker and the list are built when first asked for: start-up needs neither.
 void TAutoclueForm::CharsBtnClick() {
+    if (!Picker) {
+        Picker = new TSpecialCharsPicker(this);
+        connect(Picker, &TSpecialCharsPicker::Picked, this, &TAutoclueForm::InsertText);
+    }
     Picker->Popup(CharsBtn);
 }
 
 void TAutoclueForm::ListdefsBtnClick() {
+    if (!Definitions) {
+        Definitions = new TDefinitionsList(this);
+        connect(Definitions, &TDefinitionsList::Chosen, this, &TAutoclueForm::GoToEntry);
+    }
     Definitions->Fill(Procs.Puzzle, Walk.CurEntry);
     Definitions->show();
     Definitions->raise();

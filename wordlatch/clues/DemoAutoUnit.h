@@ -97,8 +97,8 @@ private:
     TDemGridForm* Grid = nullptr;
     TSoundFX* Sounds = nullptr;
     TPrompts* Prompts = nullptr;
-    TSpecialCharsPicker* Picker;
-    TDefinitionsList* Definitions;
+    TSpecialCharsPicker* Picker = nullptr;
+    TDefinitionsList* Definitions = nullptr;
 };
 
 } // namespace wl

@@ -68,7 +68,7 @@ TWordlatchApp::TWordlatchApp(TAppServices services)
     created("TSoundFX");
     DemPrefForm = std::make_unique<TDemPrefForm>();
     created("TDemPrefForm");
-    DemPrintForm = std::make_unique<TDemPrintForm>(DemProcs, Printers.Printer(), Services.PdfFile,
+    DemPrintForm = std::make_unique<TDemPrintForm>(DemProcs, [this]() -> QPrinter& { return Printers.Printer(); }, Services.PdfFile,
                                                    *Prompts);
     created("TDemPrintForm");
     InfoWin = std::make_unique<TInfoWin>(DemGridForm.get(), *Services.Waiter);

@@ -45,9 +45,9 @@ public:
 
 } // namespace
 
-TDemPrintForm::TDemPrintForm(TDemProcs& procs, QPrinter& printer, QString defaultPdfFile,
+TDemPrintForm::TDemPrintForm(TDemProcs& procs, std::function<QPrinter&()> printer, QString defaultPdfFile,
                              TPrompts& prompts)
-    : Procs(procs), Printer(printer), DefaultPdfFile(std::move(defaultPdfFile)), Prompts(prompts) {
+    : Procs(procs), PrinterOf(std::move(printer)), DefaultPdfFile(std::move(defaultPdfFile)), Prompts(prompts) {
     setObjectName("DemPrintForm");
     setWindowTitle("Print Puzzle");
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
@@ -92,29 +92,29 @@ void TDemPrintForm::showEvent(QShowEvent* event) {
 }
 
 void TDemPrintForm::PreparePrinter() {
-    Printer.setPageOrientation(QPageLayout::Portrait);
-    Printer.setResolution(PrintResolution);
+    Printer().setPageOrientation(QPageLayout::Portrait);
+    Printer().setResolution(PrintResolution);
 }
 
 void TDemPrintForm::FormShow() {
-    const QString pdf = PdfTarget(Printer, DefaultPdfFile, Procs.PuzzleFileName);
+    const QString pdf = PdfTarget(Printer(), DefaultPdfFile, Procs.PuzzleFileName);
     if (!pdf.isEmpty()) {
         PrnLbl->setText("PDF file on " + pdf);
     } else {
-        const QString location = QPrinterInfo(Printer).location();
-        PrnLbl->setText(Printer.printerName() + " on " +
+        const QString location = QPrinterInfo(Printer()).location();
+        PrnLbl->setText(Printer().printerName() + " on " +
                         (location.isEmpty() ? QString("the print server") : location));
     }
     if (TitleEdit->text().isEmpty()) TitleEdit->setText(FileTitle(Procs.PuzzleFileName));
     PrintBar->setValue(0);
     PreparePrinter();
-    Values = MeasureLayout(Printer);
+    Values = MeasureLayout(Printer());
 }
 
 void TDemPrintForm::RunJob(const std::function<void(TPrintJob&, const TPrintContent&)>& layouts) {
     const TPrintContent content{Procs.Puzzle, TitleEdit->text(), SpecText, Settings, ShadeColor};
-    TPrinterOutput output(Printer, PdfTarget(Printer, DefaultPdfFile, Procs.PuzzleFileName));
-    TPrintJob job(Printer, [this] { return Printer.newPage(); });
+    TPrinterOutput output(Printer(), PdfTarget(Printer(), DefaultPdfFile, Procs.PuzzleFileName));
+    TPrintJob job(Printer(), [this] { return Printer().newPage(); });
     layouts(job, content);
     if (!job.IsOpen()) return;
     job.End();

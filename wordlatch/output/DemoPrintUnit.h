@@ -29,7 +29,9 @@ class TDemPrintForm : public QDialog {
 public:
     // `defaultPdfFile` is the file a PDF printer names before the user chooses
     // one; pages then go to a PDF named after the puzzle instead.
-    TDemPrintForm(TDemProcs& procs, QPrinter& printer, QString defaultPdfFile, TPrompts& prompts);
+    // `printer` gives the printer chosen in Printer Setup, asked for only when printing.
+    TDemPrintForm(TDemProcs& procs, std::function<QPrinter&()> printer, QString defaultPdfFile,
+                  TPrompts& prompts);
 
     QCheckBox *MSChk, *MSGChk, *NGChk, *SGChk, *PPChk, *GrayChk;
     QLabel* PrnLbl;
@@ -62,7 +64,8 @@ private:
     QColor Shade() const;
 
     TDemProcs& Procs;
-    QPrinter& Printer;
+    QPrinter& Printer() const { return PrinterOf(); }
+    std::function<QPrinter&()> PrinterOf;
     QString DefaultPdfFile;
     TPrompts& Prompts;
 };

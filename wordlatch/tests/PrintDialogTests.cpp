@@ -49,7 +49,7 @@ protected:
     fakes::TScriptedBoxes Boxes;
     fakes::TRecordingPromptSounds Sounds;
     TPrompts Prompts{Boxes, Sounds};
-    TDemPrintForm Form{Procs, Printer, DefaultPdf, Prompts};
+    TDemPrintForm Form{Procs, [this]() -> QPrinter& { return Printer; }, DefaultPdf, Prompts};
 };
 
 TEST_F(PrintDialogTest, ShowingNamesTheTargetDefaultsTheTitleAndResetsTheBar) {

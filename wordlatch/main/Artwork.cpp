@@ -1,6 +1,7 @@
 #include "Artwork.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace wl {
@@ -9,14 +10,19 @@ QIcon ToolGlyph(const QString& name) {
     return QIcon(":/toolbar/" + name + ".svg");
 }
 
+// Drawn once per pixel ratio: the main window and the about box show the same logo.
 QPixmap LogoPixmap(qreal devicePixelRatio) {
-    QPixmap pixmap(LogoSize * devicePixelRatio);
+    const QString key = QStringLiteral("wordlatch-logo-%1").arg(devicePixelRatio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) return pixmap;
+    pixmap = QPixmap(LogoSize * devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(QStringLiteral(":/logo/logo.svg"));
     QPainter painter(&pixmap);
     renderer.render(&painter);
     painter.end();
     pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 

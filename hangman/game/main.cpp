@@ -1,7 +1,7 @@
 // Tobbin Hangman: the game window with its sound player; ends with its exit sequence.
 #include "Form1.h"
 #include "MciInterpreter.h"
-#include "QtWaveBackend.h"
+#include "LazyWaveBackend.h"
 #include "StartupProbe.h"
 
 #include <QApplication>
@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     puzzles::InstallStartupProbe(app);
-    hm::QtWaveBackend speakers;
+    hm::LazyWaveBackend speakers;
     hm::MciInterpreter mci(&speakers);
     // The wave files lie beside the program.
     hm::API sounds(mci, QCoreApplication::applicationDirPath().toStdString());

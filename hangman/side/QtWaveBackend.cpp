@@ -45,3 +45,7 @@ QSoundEffect* QtWaveBackend::find(const std::string& alias) const {
 }
 
 } // namespace hm
+
+hm::WaveBackend* hangman_create_wave_backend() {
+    return new hm::QtWaveBackend();
+}

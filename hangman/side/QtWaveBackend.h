@@ -1,5 +1,6 @@
 // The sound of the hangman's wave files: one QSoundEffect per alias. Silent when a
-// file cannot be played or no audio output exists.
+// file cannot be played or no audio output exists. Built as the program's sound
+// module (libhangman-sound beside it).
 #pragma once
 
 #include "MciInterpreter.h"
@@ -30,3 +31,6 @@ private:
 };
 
 } // namespace hm
+
+// The sound module's entry point: a new backend the caller owns.
+extern "C" hm::WaveBackend* hangman_create_wave_backend();

@@ -1,7 +1,9 @@
 // The Qt sound backend is silent, never failing, whatever it is given.
 #include "API.h"
 #include "MciInterpreter.h"
+#include "LazyWaveBackend.h"
 #include "QtWaveBackend.h"
+#include "SoundModule.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
@@ -10,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -56,6 +59,46 @@ TEST(QtWaveBackend, PlaysOrStaysSilentButNeverFails) {
     api.playSound("GoodSnd1"); // closed: the interpreter answers, nothing plays
     QCoreApplication::processEvents();
     fs::remove_all(dir);
+}
+
+// Records what reaches the real backend.
+struct RecordingBackend : hm::WaveBackend {
+    std::vector<std::string>& calls;
+    explicit RecordingBackend(std::vector<std::string>& c) : calls(c) {}
+    void open(const std::string& alias, const fs::path& file) override {
+        calls.push_back("open " + alias + " " + file.string());
+    }
+    void rewind(const std::string& alias) override { calls.push_back("rewind " + alias); }
+    void play(const std::string& alias) override { calls.push_back("play " + alias); }
+    void close(const std::string& alias) override { calls.push_back("close " + alias); }
+};
+
+TEST(LazyWaveBackend, LoadsAtTheFirstPlayWithTheFilesStillOpen) {
+    std::vector<std::string> calls;
+    int loads = 0;
+    hm::LazyWaveBackend lazy([&] {
+        ++loads;
+        return std::make_unique<RecordingBackend>(calls);
+    });
+    lazy.open("GoodSnd1", "a.wav");
+    lazy.open("BadSnd1", "b.wav");
+    lazy.close("BadSnd1");
+    lazy.rewind("GoodSnd1");
+    EXPECT_EQ(loads, 0) << "opening and rewinding load nothing";
+    lazy.play("GoodSnd1");
+    lazy.play("GoodSnd1");
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(calls, (std::vector<std::string>{"open GoodSnd1 a.wav", "play GoodSnd1", "play GoodSnd1"}));
+
+    hm::LazyWaveBackend silent([] { return std::unique_ptr<hm::WaveBackend>(); });
+    silent.open("GoodSnd1", "a.wav");
+    silent.play("GoodSnd1"); // no module: silent, never failing
+
+    using Create = hm::WaveBackend* (*)();
+    const auto create = reinterpret_cast<Create>(puzzles::SoundModuleFunction(
+        HANGMAN_SOUND_DIR, "hangman-sound", "hangman_create_wave_backend"));
+    ASSERT_NE(create, nullptr) << "the module is built beside the program";
+    std::unique_ptr<hm::WaveBackend>(create())->play("GoodSnd1");
 }
 
 } // namespace

@@ -23,7 +23,7 @@ TAppServices RealServices() {
     TAppServices s;
     s.Boxes = std::make_unique<TQtMessageBoxes>();
     s.Waiter = std::make_unique<TQtWaiter>();
-    s.Player = std::make_unique<TQtWavePlayer>();
+    s.Player = std::make_unique<TLazyWavePlayer>();
     s.FileDialogs = std::make_unique<TQtFileDialogs>();
     s.Metrics = QtSystemMetrics();
     s.ScreenSize = [] {

@@ -5,10 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
-#include <map>
 #include <memory>
-
-class QSoundEffect;
 
 namespace wl {
 
@@ -20,22 +17,20 @@ public:
     virtual void Play(const QString& name, bool synchronous) = 0;
 };
 
-// QSoundEffect on the Qt resources; silent where no audio output exists.
-class TQtWavePlayer : public IWavePlayer {
+// Plays through the player that `load` makes when the first sound is asked
+// for, so nothing of the audio system is loaded before; silent when `load`
+// makes none.
+class TLazyWavePlayer : public IWavePlayer {
 public:
-    // `hasOutput` tells whether an audio output exists, asked at every play
-    // (by default: QMediaDevices lists one).
-    explicit TQtWavePlayer(std::function<bool()> hasOutput = {});
-    ~TQtWavePlayer() override;
+    using TLoad = std::function<std::unique_ptr<IWavePlayer>()>;
+    explicit TLazyWavePlayer(TLoad load = LoadSoundModule);
     void Play(const QString& name, bool synchronous) override;
-    // Whether the sound `name` was started and is still playing.
-    bool IsPlaying(const QString& name) const;
+    // The player of the program's sound module (wordlatch-sound beside it).
+    static std::unique_ptr<IWavePlayer> LoadSoundModule();
 
 private:
-    QSoundEffect* Effect(const QString& name);
-    std::function<bool()> HasOutput;
-    std::map<QString, std::unique_ptr<QSoundEffect>> Effects;
-    QSoundEffect* Current = nullptr;
+    TLoad Load;
+    std::unique_ptr<IWavePlayer> Player;
 };
 
 // The format of a RIFF wave file, read from its header.

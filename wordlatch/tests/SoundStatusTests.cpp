@@ -2,7 +2,9 @@
 #include "DemoMsgUnit.h"
 #include "DemoProcsUnit.h"
 #include "PlatformFakes.h"
+#include "QtWavePlayer.h"
 #include "SFXUnit.h"
+#include "SoundModule.h"
 
 #include <QFile>
 #include <QImage>
@@ -117,6 +119,29 @@ TEST(WavePlayer, StartingASoundStopsTheOneStillPlaying) {
     EXPECT_FALSE(player.IsPlaying("WAVE_2"));
     player.Play("NO_SUCH_WAVE", false); // unknown names are silent
     EXPECT_FALSE(player.IsPlaying("WAVE_1"));
+}
+
+TEST(WavePlayer, TheSoundModuleLoadsAtTheFirstSoundOnly) {
+    int loads = 0;
+    auto* recorder = new fakes::TRecordingPlayer;
+    TLazyWavePlayer player([&] {
+        ++loads;
+        return std::unique_ptr<IWavePlayer>(recorder);
+    });
+    EXPECT_EQ(loads, 0);
+    player.Play("WAVE_3", false);
+    player.Play("WAVE_4", true);
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(recorder->Played.size(), 2u);
+
+    TLazyWavePlayer silent([] { return std::unique_ptr<IWavePlayer>(); });
+    silent.Play("WAVE_1", true); // no module: nothing plays, nothing fails
+    using TCreate = IWavePlayer* (*)();
+    const auto create = reinterpret_cast<TCreate>(puzzles::SoundModuleFunction(
+        WORDLATCH_SOUND_DIR, "wordlatch-sound", "wordlatch_create_wave_player"));
+    ASSERT_NE(create, nullptr) << "the module is built beside the program";
+    std::unique_ptr<IWavePlayer>(create())->Play("WAVE_1", false);
+    EXPECT_EQ(puzzles::SoundModuleFunction(WORDLATCH_SOUND_DIR, "no-such-module", "x"), nullptr);
 }
 
 TEST(WavePlayer, WithoutAnAudioOutputNothingPlaysAndNothingWaits) {

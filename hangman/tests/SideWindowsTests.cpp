@@ -52,9 +52,11 @@ struct Recorder : hangman::MessageBoxes, hangman::Dialogs, hangman::Shell {
         opened << dialog.objectName();
         dialog.show();
         dialog.grab().save(grabDir + "/hangman-" + dialog.objectName() + ".png");
-        for (QWidget* widget : dialog.findChildren<QWidget*>())
-            if (auto* picture = dynamic_cast<hangman::Picture*>(widget))
+        for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+            if (auto* picture = dynamic_cast<hangman::Picture*>(widget)) {
                 EXPECT_TRUE(picture->hasArt()) << picture->objectName().toStdString();
+            }
+        }
         if (auto act = script.find(dialog.objectName()); act != script.end()) act->second(dialog);
         if (dialog.isVisible()) dialog.close();
     }

@@ -6,6 +6,15 @@
 
 namespace wl {
 
+TFileDialogOptions XwdDialogOptions(const QString& title, const QString& fileName) {
+    TFileDialogOptions options;
+    options.Title = title;
+    options.FileName = fileName;
+    options.DefaultExt = "XWD";
+    options.Filter = "Wordlatch Puzzle (*.XWD)|*.XWD";
+    return options;
+}
+
 QString QtNameFilter(const QString& filter) {
     const QStringList parts = filter.split('|');
     QStringList filters;

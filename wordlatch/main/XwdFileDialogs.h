@@ -18,6 +18,9 @@ struct TFileDialogOptions {
     bool MustExist = false; // the path and the file must exist
 };
 
+// A dialog for one XWD file: default extension XWD, the XWD filter.
+TFileDialogOptions XwdDialogOptions(const QString& title, const QString& fileName);
+
 class IFileDialogs {
 public:
     virtual ~IFileDialogs() = default;

@@ -9,7 +9,6 @@
 #include "DemoPrintUnit.h"
 #include "GridStatistics.h"
 #include "StandIns.h"
-#include "Win1252.h"
 #include "WordlatchApp.h"
 
 #include <QAction>
@@ -24,16 +23,6 @@
 namespace wl {
 
 namespace {
-
-// What the open and the new-puzzle dialogs have in common.
-TFileDialogOptions XwdDialogOptions(const QString& title, const QString& fileName) {
-    TFileDialogOptions options;
-    options.Title = title;
-    options.FileName = fileName;
-    options.DefaultExt = "XWD";
-    options.Filter = "Wordlatch Puzzle (*.XWD)|*.XWD";
-    return options;
-}
 
 // Outer position and size of a window, frame included.
 void SetOuterGeometry(QWidget* window, const QRect& outer) {
@@ -148,14 +137,13 @@ void TDemMainForm::ShowPuzzle() {
         SetToolEnabled(b, !solving);
     SetToolEnabled(CheatBtn, solving);
 
+    grid.SetGuidelines(!solving && ShowGuidelines1->isChecked());
     UpdateBtn->setVisible(!solving);
     Byline->setVisible(solving);
     App.CluesForm->setVisible(solving);
     if (solving) {
         ModeLabel->clear();
-        const std::string byline = procs.Puzzle.Byline.Text();
-        Byline->setText(byline.empty() ? QString("a Wordlatch puzzle")
-                                       : FromWin1252("by " + byline));
+        ShowByline();
     } else {
         LettersBtn->setChecked(true);
         ModeLabel->setText("Specifications");

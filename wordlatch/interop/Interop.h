@@ -1,5 +1,5 @@
 // Reading and writing the exchange formats of other crossword programs: the
-// binary .puz (versions 1.3 and 1.4 read and written, 2.0 read) and the JSON
+// binary .puz (versions 1.3 and 1.4 read, 1.3 written, 2.0 read) and the JSON
 // .ipuz, mapped onto the one puzzle record. Reading never opens anything by
 // itself: it returns the record together with what the window must tell the
 // user first (what is lost, what needs a question, or why it cannot be opened).
@@ -79,11 +79,11 @@ public:
 // are those the numbering walk links (entry AcrossClue/DownClue of each word's
 // first square). Raise EExchangeError for what the format cannot hold.
 //
-// .puz (version 1.3, Windows-1252): a grid with every white square lettered
-// A-Z, or one with no letter at all (written in the "no solution" state); a
-// partly lettered grid or one with "?" squares is refused, as .puz cannot say
-// which squares are still open. More than 179 words or a grid side outside
-// 1..23 is refused in every format.
+// .puz (version 1.3, Windows-1252): a complete grid (GridComplete; "?" squares
+// are written as "?"), or one with no answer at all, written in the "no
+// solution" state; a grid with some squares filled and others empty is refused,
+// as .puz cannot say which squares are still open. More than 179 words or a
+// grid side outside 1..23 is refused in every format.
 std::string WritePuz(const TXwdPuzzle& puzzle, std::string_view title);
 // .ipuz (http://ipuz.org/v2 crossword): every record the grid window can show.
 std::string WriteIpuz(const TXwdPuzzle& puzzle, std::string_view title);

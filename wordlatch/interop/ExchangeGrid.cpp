@@ -54,10 +54,12 @@ std::uint8_t AnswerByte(const TExchangeCell& cell, int x, int y, TSquareLosses& 
 }
 
 std::uint8_t PlayerByte(const TExchangeCell& cell, int x, int y, TSquareLosses& losses) {
+    // Like answers, an entry of several letters keeps its first.
     const std::string& e = cell.Player;
     if (e.size() == 1 && IsLetter(e[0])) return std::uint8_t(Upper(e[0]));
-    if (!e.empty()) losses.Player.push_back(Square(x, y) + " " + Quoted(e));
-    return 0;
+    if (e.empty()) return 0;
+    losses.Player.push_back(Square(x, y) + " " + Quoted(e));
+    return e.size() > 1 && IsLetter(e[0]) && Utf8To1252(e).size() > 1 ? std::uint8_t(Upper(e[0])) : 0;
 }
 
 // Fills the grid of the record, black squares padding a grid that is not square.
@@ -190,7 +192,7 @@ TReadResult ToRecord(const TExchangePuzzle& in) {
     if (!losses.NotLetters.empty())
         w.push_back("Answers that are not letters A-Z become \"?\": " + Listed(losses.NotLetters) + ".");
     if (!losses.Player.empty())
-        w.push_back("Solver's entries that are not one letter A-Z are dropped: " + Listed(losses.Player) + ".");
+        w.push_back("Solver's entries that are not one letter A-Z keep only a first letter or are dropped: " + Listed(losses.Player) + ".");
     if (losses.Circles)
         w.push_back("The circles in " + std::to_string(losses.Circles) + " squares are not kept.");
     w.insert(w.end(), cut.begin(), cut.end());

@@ -43,6 +43,14 @@ struct TSquareLosses {
     int Circles = 0;
 };
 
+// Windows-1252 text for the record; control characters (line breaks, tabs,
+// NUL) become spaces, as a clue is one line.
+std::string RecordText(std::string_view utf8, bool& exact) {
+    std::string text = Utf8To1252(utf8, &exact);
+    std::replace_if(text.begin(), text.end(), [](char c) { return std::uint8_t(c) < 32; }, ' ');
+    return text;
+}
+
 std::uint8_t AnswerByte(const TExchangeCell& cell, int x, int y, TSquareLosses& losses) {
     const std::string& a = cell.Answer;
     if (a.empty()) return NoLetter;
@@ -160,7 +168,7 @@ TReadResult ToRecord(const TExchangePuzzle& in) {
     const auto store = [&](const TNumberedSquare& s, int entry, bool across) {
         bool exact = true;
         const std::string text = byEntry[std::size_t(entry)]
-                                     ? Utf8To1252(byEntry[std::size_t(entry)]->Text, &exact)
+                                     ? RecordText(byEntry[std::size_t(entry)]->Text, exact)
                                      : std::string();
         const std::string name = WordName(s.SquareNumber, across);
         if (!exact) notWin1252.push_back("clue " + name);
@@ -178,7 +186,7 @@ TReadResult ToRecord(const TExchangePuzzle& in) {
         if (s.DownWord) store(s, s.DownWord, false);
     }
     bool exact = true;
-    const std::string author = Utf8To1252(in.Author, &exact);
+    const std::string author = RecordText(in.Author, exact);
     if (!exact) notWin1252.push_back("the author");
     p.Byline.SetText(author);
 

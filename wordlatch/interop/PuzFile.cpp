@@ -199,7 +199,9 @@ TReadResult ReadPuz(std::span<const std::uint8_t> b, const TReadOptions& options
     if (!next(text.Title) || !next(text.Author) || !next(text.Copyright)) return Refused(CutShort);
     for (auto& clue : text.Clues)
         if (!next(clue)) return Refused(CutShort);
-    if (pos < b.size() && !next(text.Notes)) return Refused(CutShort);
+    // Notes came with version 1.3; an older file may go on with its extra sections.
+    const bool hasNotes = std::string_view(reinterpret_cast<const char*>(b.data() + 0x18), 3) >= "1.3";
+    if (hasNotes && pos < b.size() && !next(text.Notes)) return Refused(CutShort);
 
     // Extra sections; one that runs past the end or fails its checksum counts as damage.
     bool damaged = false;
@@ -226,11 +228,11 @@ TReadResult ReadPuz(std::span<const std::uint8_t> b, const TReadOptions& options
         TReadResult r = Refused("The solution of this puzzle is locked. Type its four-digit key to open it.");
         r.KeyNeeded = true;
         if (!options.Key) return r;
-        const int key = *options.Key;
+        const int key = std::clamp(*options.Key, 0, 9999);
         const std::string letters = UnscrambleLetters(ColumnLetters(solution, w, h), key);
         const bool lettersOnly = std::all_of(letters.begin(), letters.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-        if (key < 0 || key > 9999 || !lettersOnly || PuzChecksum(Bytes(letters)) != U16(b, 0x1E)) {
-            r.Error = "The key " + std::to_string(key) + " does not unlock this puzzle's solution.";
+        if (key != *options.Key || !lettersOnly || PuzChecksum(Bytes(letters)) != U16(b, 0x1E)) {
+            r.Error = "The key " + std::to_string(*options.Key) + " does not unlock this puzzle's solution.";
             return r;
         }
         PutColumnLetters(solution, w, h, letters);
@@ -294,8 +296,14 @@ std::string WritePuz(const TXwdPuzzle& puzzle, std::string_view title) {
         solution += cell.Block ? '.' : lettered ? cell.Answer[0] : 'X';
         player += cell.Block ? '.' : cell.Player.empty() ? '-' : cell.Player[0];
     }
-    TPuzText text{Utf8To1252(x.Title), Utf8To1252(x.Author), {}, {}, {}};
-    for (const auto& clue : x.Clues) text.Clues.push_back(Utf8To1252(clue.Text));
+    // A NUL would end the text early; the record may hold one from a foreign file.
+    const auto stored = [](const std::string& s) {
+        std::string bytes = Utf8To1252(s);
+        std::replace(bytes.begin(), bytes.end(), '\0', ' ');
+        return bytes;
+    };
+    TPuzText text{stored(x.Title), stored(x.Author), {}, {}, {}};
+    for (const auto& clue : x.Clues) text.Clues.push_back(stored(clue.Text));
 
     std::string file(HeaderSize, '\0');
     file.replace(2, Magic.size(), Magic);

@@ -211,3 +211,20 @@ TEST(Interop, FormatIsToldByTheExtension) {
     EXPECT_EQ(FormatOfFile("x.puz.txt"), std::nullopt);
     EXPECT_EQ(FormatOfFile("puz"), std::nullopt);
 }
+
+// A clue is one line of text: control characters, a NUL above all, never reach a .puz file's strings.
+TEST(Interop, ControlCharactersInCluesBecomeSpaces) {
+    const TReadResult r = ReadIpuz(AsBytes(Ipuz(
+        R"("dimensions":{"width":2,"height":2},"puzzle":[[1,2],[3,0]],"solution":[["A","B"],["C","D"]],)"
+        R"("clues":{"Across":[[1,"two\nlines"],[3,"nul\u0000here"]]})")));
+    ASSERT_TRUE(r.Ok()) << r.Error;
+    EXPECT_EQ(r.Puzzle.Clue(1).Text(), "two lines");
+    EXPECT_EQ(r.Puzzle.Clue(4).Text(), "nul here");
+
+    TXwdPuzzle foreign = SamplePuzzle(11);
+    foreign.Clue(1).SetText(std::string("a\0b", 3));
+    const TReadResult back = ReadPuz(AsBytes(WritePuz(foreign, std::string("t\0t", 3))));
+    ASSERT_TRUE(back.Ok()) << back.Error;
+    EXPECT_EQ(back.Puzzle.Clue(1).Text(), "a b");
+    EXPECT_EQ(back.Puzzle.Clue(2).Text(), foreign.Clue(2).Text());
+}

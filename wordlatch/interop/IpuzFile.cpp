@@ -100,7 +100,8 @@ TReadResult ReadIpuz(std::span<const std::uint8_t> bytes) {
             const QJsonValue inner = Inner(v, "cell");
             TExchangeCell& cell = x.At(col, y);
             const std::string label = CellText(inner);
-            cell.Block = inner.isNull() || inner.isUndefined() || label == block;
+            // null is a square left out; a styled object without "cell" is a white square.
+            cell.Block = inner.isNull() || label == block;
             cell.Label = cell.Block || label == empty || label == "0" ? std::string() : label;
             const QJsonObject style = v.toObject().value("style").toObject();
             cell.Circled = style.value("shapebg").toString() == QLatin1String("circle");

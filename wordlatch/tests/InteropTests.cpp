@@ -215,11 +215,12 @@ TEST(Interop, FormatIsToldByTheExtension) {
 // A clue is one line of text: control characters, a NUL above all, never reach a .puz file's strings.
 TEST(Interop, ControlCharactersInCluesBecomeSpaces) {
     const TReadResult r = ReadIpuz(AsBytes(Ipuz(
-        R"("dimensions":{"width":2,"height":2},"puzzle":[[1,2],[3,0]],"solution":[["A","B"],["C","D"]],)"
-        R"("clues":{"Across":[[1,"two\nlines"],[3,"nul\u0000here"]]})")));
+        R"("dimensions":{"width":2,"height":2},"puzzle":[[1,2],[3,{"style":{"shapebg":"circle"}}]],)"
+        R"("solution":[["A","B"],["C","D"]],"clues":{"Across":[[1,"two\nlines"],[3,"nul\u0000here"]]})")));
     ASSERT_TRUE(r.Ok()) << r.Error;
     EXPECT_EQ(r.Puzzle.Clue(1).Text(), "two lines");
     EXPECT_EQ(r.Puzzle.Clue(4).Text(), "nul here");
+    EXPECT_EQ(r.Puzzle.Solution(2, 2), 'D'); // a styled square without a number is white
 
     TXwdPuzzle foreign = SamplePuzzle(11);
     foreign.Clue(1).SetText(std::string("a\0b", 3));

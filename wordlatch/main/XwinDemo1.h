@@ -4,6 +4,7 @@
 #pragma once
 
 #include "GridPeers.h"
+#include "Interop.h"
 #include "Transforms.h"
 
 #include <QMainWindow>
@@ -42,6 +43,11 @@ inline constexpr const char* BylineLabel = "Byline (at most 60 characters):";
 inline constexpr const char* BylineTooLong = "A byline holds at most 60 characters.";
 inline constexpr const char* CopyOverOpenPuzzle =
     "The grid cannot be copied over the open puzzle's own file. Choose another name.";
+
+// Opening and saving in other formats.
+inline constexpr const char* ReplaceXwdQuestion = "%1 already exists. Replace it?";
+inline constexpr const char* NoSaveAsFormat =
+    "A puzzle can be saved as an .XWD, a .PUZ or an .IPUZ file only.";
 
 // The client width of the main window and its frame's border, in pixels.
 inline constexpr int MainClientWidth = 227;
@@ -129,6 +135,7 @@ public:
     void TransformClick(TTransform t);
     void CopyGridAs1Click();
     void ShowGuidelines1Click();
+    void SavePuzzleAs1Click();
 
     bool FormCloseQuery();
     // Saves what is left to save and lets the other windows close; false when
@@ -159,6 +166,11 @@ private:
     bool Reported(const std::function<void()>& step);
     // Brings the windows in line with a record just read again from its file.
     void RefreshFromRecord();
+    // Reads a .puz or .ipuz file, tells what it finds and saves it as an XWD
+    // file beside it, which becomes PuzzleFileName; false when nothing opened.
+    bool ImportPuzzle(const QString& path, TExchangeFormat format);
+    // The previous puzzle as its file holds it, after an open that failed.
+    void ReloadPrevious();
     // The byline label from the record's byline.
     void ShowByline();
 

@@ -65,22 +65,35 @@ void TDemMainForm::Open1Click(bool forSolving) {
     if (procs.PuzzleChanged && !SaveChangesPrompt()) return;
     TFileDialogOptions options = XwdDialogOptions(
         forSolving ? "Open puzzle for solving" : "Open puzzle for constructing", "*.xwd");
+    options.Filter = OpenFilter;
     options.MustExist = true;
     const QString path = App.Services.FileDialogs->Execute(this, options);
     if (path.isEmpty()) return;
-    try {
-        procs.LoadPuzzle(path.toStdString());
-    } catch (const EInOutError&) {
-        App.Prompts->ErrorBox("Puzzle not in XWD format or is corrupt.");
-        // The previous puzzle as its file holds it, so changes answered with No are gone.
-        if (!procs.PuzzleFileName.empty() &&
-            Reported([&] { procs.LoadPuzzle(procs.PuzzleFileName); }))
-            RefreshFromRecord();
-        return;
+    const std::optional<TExchangeFormat> format = FormatOfFile(path.toStdString());
+    if (format && *format != TExchangeFormat::Xwd) {
+        if (!ImportPuzzle(path, *format)) {
+            ReloadPrevious();
+            return;
+        }
+    } else {
+        try {
+            procs.LoadPuzzle(path.toStdString());
+        } catch (const EInOutError&) {
+            App.Prompts->ErrorBox("Puzzle not in XWD format or is corrupt.");
+            ReloadPrevious();
+            return;
+        }
+        procs.PuzzleFileName = path.toStdString();
     }
     procs.PuzzleMode = forSolving ? ModeSolve : ModeLetters;
-    procs.PuzzleFileName = path.toStdString();
     ShowPuzzle();
+}
+
+void TDemMainForm::ReloadPrevious() {
+    TDemProcs& procs = App.DemProcs;
+    // So changes answered with No are gone.
+    if (!procs.PuzzleFileName.empty() && Reported([&] { procs.LoadPuzzle(procs.PuzzleFileName); }))
+        RefreshFromRecord();
 }
 
 void TDemMainForm::NewPuzzleClick(QAction* item) {

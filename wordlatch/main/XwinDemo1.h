@@ -169,6 +169,9 @@ private:
     // Reads a .puz or .ipuz file, tells what it finds and saves it as an XWD
     // file beside it, which becomes PuzzleFileName; false when nothing opened.
     bool ImportPuzzle(const QString& path, TExchangeFormat format);
+    // The save dialog for a new XWD file; another extension is refused with a
+    // message. Empty when cancelled or refused.
+    QString AskNewXwdFile(const QString& title);
     // The previous puzzle as its file holds it, after an open that failed.
     void ReloadPrevious();
     // The byline label from the record's byline.

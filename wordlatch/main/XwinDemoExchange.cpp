@@ -38,8 +38,9 @@ std::optional<TReadResult> ReadAsking(TPrompts& prompts, TExchangeFormat format,
             const std::optional<QString> key = prompts.AskText(Utf8(result.Error), {}, 4);
             if (!key) return std::nullopt;
             bool number = false;
-            options.Key = key->trimmed().toInt(&number);
-            if (!number) options.Key = -1; // not a key at all: refused as a wrong one
+            const int typed = key->trimmed().toInt(&number);
+            if (!number) continue; // not a key at all: asked again
+            options.Key = typed;
         } else {
             return result;
         }

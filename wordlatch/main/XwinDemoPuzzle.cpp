@@ -96,20 +96,22 @@ void TDemMainForm::ReloadPrevious() {
         RefreshFromRecord();
 }
 
+QString TDemMainForm::AskNewXwdFile(const QString& title) {
+    TFileDialogOptions options = XwdDialogOptions(title, "untitled.xwd");
+    options.Save = true;
+    options.OverwritePrompt = true;
+    const QString path = App.Services.FileDialogs->Execute(this, options);
+    if (path.isEmpty() || !ExtensionDiffers(path, options.DefaultExt)) return path;
+    App.Prompts->ErrorBox("Not a valid XWD puzzle.");
+    return {};
+}
+
 void TDemMainForm::NewPuzzleClick(QAction* item) {
     TDemProcs& procs = App.DemProcs;
     const QString size = item->text().left(2);
     if (procs.PuzzleChanged && !SaveChangesPrompt()) return;
-    TFileDialogOptions options =
-        XwdDialogOptions("New " + size + "x puzzle for constructing", "untitled.xwd");
-    options.Save = true;
-    options.OverwritePrompt = true;
-    const QString path = App.Services.FileDialogs->Execute(this, options);
+    const QString path = AskNewXwdFile("New " + size + "x puzzle for constructing");
     if (path.isEmpty()) return;
-    if (ExtensionDiffers(path, options.DefaultExt)) {
-        App.Prompts->ErrorBox("Not a valid XWD puzzle.");
-        return;
-    }
     // A new puzzle that cannot be saved is not created: the open one stays as it was.
     const TXwdPuzzle previous = procs.Puzzle;
     const bool previousChanged = procs.PuzzleChanged;

@@ -75,15 +75,8 @@ void TDemMainForm::TransformClick(TTransform t) {
 
 void TDemMainForm::CopyGridAs1Click() {
     TDemProcs& procs = App.DemProcs;
-    TFileDialogOptions options = XwdDialogOptions("Copy grid as", "untitled.xwd");
-    options.Save = true;
-    options.OverwritePrompt = true;
-    const QString path = App.Services.FileDialogs->Execute(this, options);
+    const QString path = AskNewXwdFile("Copy grid as");
     if (path.isEmpty()) return;
-    if (ExtensionDiffers(path, options.DefaultExt)) {
-        App.Prompts->ErrorBox("Not a valid XWD puzzle.");
-        return;
-    }
     // The bare grid over the open puzzle's own file would lose that puzzle.
     if (SameFile(path, QString::fromStdString(procs.PuzzleFileName))) {
         App.Prompts->ErrorBox(CopyOverOpenPuzzle);

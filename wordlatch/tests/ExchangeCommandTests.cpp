@@ -125,10 +125,10 @@ TEST_F(ExchangeCommandTest, LockedPuzFileAsksForItsKeyUntilItUnlocksOrTheUserCan
     puz[0x1E] = char(sum & 0xFF);
     puz[0x1F] = char(sum >> 8);
     const QString path = Write("locked.puz", puz);
-    Boxes->TextAnswers = {QString("9999"), QString("1234")};
+    Boxes->TextAnswers = {QString("abc"), QString("9999"), QString("1234")};
     Boxes->Answers = {TPromptAnswer::Yes}; // the checksums of the file as changed here
     OpenPuzzle(path, false);
-    EXPECT_EQ(Boxes->TextAsked.size(), 2);
+    EXPECT_EQ(Boxes->TextAsked.size(), 3) << "not a number, a wrong key, the key";
     EXPECT_EQ(Procs->PuzzleFileName, Path("locked.xwd").toStdString());
     EXPECT_EQ(Procs->Puzzle.Solution(2, 1), Lettered().Solution(2, 1));
     Boxes->TextAnswers = {std::nullopt};

@@ -164,23 +164,6 @@ TEST(PatternTransforms, TurnAndInvertAskWhenLettersOrCluesWouldGoAndClearThem) {
     }
 }
 
-TEST(PatternTransforms, FourTurnsOrTwoInversionsGiveThePatternBack) {
-    for (const TPattern& row : Patterns) {
-        const TXwdPuzzle pattern = GridPattern(Clued(row.N, row.Black));
-        TXwdPuzzle p = pattern;
-        for (int i = 0; i < 4; ++i) Transform(p, TTransform::Turn);
-        EXPECT_EQ(std::memcmp(&p, &pattern, sizeof p), 0) << row.Name;
-        Transform(p, TTransform::Invert);
-        Transform(p, TTransform::Invert);
-        EXPECT_EQ(std::memcmp(&p, &pattern, sizeof p), 0) << row.Name;
-    }
-    // The turn is clockwise: the top left corner goes to the top right.
-    TXwdPuzzle p = Clued(11, [](int x, int y) { return x == 1 && y == 1; });
-    Transform(p, TTransform::Turn);
-    EXPECT_TRUE(p.IsBlack(11, 1));
-    EXPECT_FALSE(p.IsBlack(1, 1));
-}
-
 TEST(GridPatternCopy, KeepsBlackSquaresSizeAndBylineOnly) {
     const TXwdPuzzle p = Clued(13, Patterns[2].Black);
     TXwdPuzzle withPlayer = p;

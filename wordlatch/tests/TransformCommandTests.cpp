@@ -49,7 +49,10 @@ protected:
 TEST_F(TransformCommandTest, FlipKeepsCluesTurnAndInvertAskAndClear) {
     NewDesign();
     Procs->Puzzle.Solution(3, 1) = BlackSquare; // its partner (9, 11) stays white
+    Main->AutoclueBtnClick();
+    ASSERT_TRUE(App->AutoclueForm->isVisible());
     Main->Flip1->trigger();
+    EXPECT_FALSE(App->AutoclueForm->isVisible()) << "its walk would point at moved words";
     EXPECT_TRUE(Boxes->Shown.empty()) << "nothing is lost, nothing asked";
     EXPECT_TRUE(Procs->PuzzleChanged);
     TXwdPuzzle& p = Procs->Puzzle;

@@ -151,6 +151,13 @@ TEST(PuzFile, ForgedHeadersAreRefused) {
     Reseal(fewer);
     EXPECT_EQ(ReadPuz(fewer).Error, "The file holds 9 clues but its grid has 10 words.");
 
+    // Version 2.0 that holds Latin-1 bytes after all is read as Windows-1252.
+    Bytes latin = FixtureBytes("test-iso-8859-1.puz");
+    latin[0x18] = '2', latin[0x1A] = '0';
+    Reseal(latin);
+    const TReadResult latinRead = ReadPuz(latin);
+    EXPECT_EQ(latinRead.Copyright, "\xC2\xA9 2018 Jeff Davidson");
+
     Bytes large(0x34 + 2 * 24 * 24, '-');
     std::memset(large.data(), 0, 0x34);
     std::memcpy(&large[2], "ACROSS&DOWN", 12);

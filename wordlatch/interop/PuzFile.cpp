@@ -238,8 +238,9 @@ TReadResult ReadPuz(std::span<const std::uint8_t> b, const TReadOptions& options
         PutColumnLetters(solution, w, h, letters);
     }
 
+    // Version 2.0 text is UTF-8; one that is not (written by an older program) is read as Windows-1252.
     const bool utf8 = b[0x18] >= '2' && b[0x18] <= '9';
-    const auto decode = [&](const std::string& s) { return utf8 ? s : Utf8From1252(s); };
+    const auto decode = [&](const std::string& s) { return utf8 && IsUtf8(s) ? s : Utf8From1252(s); };
     TExchangePuzzle x;
     x.Width = w;
     x.Height = h;

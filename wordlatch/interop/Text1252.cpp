@@ -26,17 +26,19 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// The next code point of text from i on (i moves past it); 0xFFFD for a byte
+constexpr char32_t Invalid = 0xFFFFFFFF;
+
+// The next code point of text from i on (i moves past it); Invalid for a byte
 // that does not begin a valid sequence.
 char32_t NextCodePoint(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<std::uint8_t>(text[i++]);
     if (lead < 0x80) return lead;
     const int extra = lead >= 0xF0 && lead < 0xF5 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 && lead < 0xE0 ? 1 : -1;
-    if (extra < 0 || lead >= 0xF5 || i + extra > text.size()) return 0xFFFD;
+    if (extra < 0 || lead >= 0xF5 || i + extra > text.size()) return Invalid;
     char32_t c = lead & (0x3F >> extra);
     for (int k = 0; k < extra; ++k) {
         const auto b = static_cast<std::uint8_t>(text[i + k]);
-        if ((b & 0xC0) != 0x80) return 0xFFFD;
+        if ((b & 0xC0) != 0x80) return Invalid;
         c = (c << 6) | (b & 0x3F);
     }
     i += extra;
@@ -70,6 +72,12 @@ std::string Utf8To1252(std::string_view text, bool* exact) {
         out += static_cast<char>(byte);
     }
     return out;
+}
+
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();)
+        if (NextCodePoint(text, i) == Invalid) return false;
+    return true;
 }
 
 } // namespace wl

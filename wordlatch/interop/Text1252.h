@@ -13,5 +13,7 @@ std::string Utf8From1252(std::string_view bytes);
 // UTF-8 to Windows-1252. A character outside the code page, or a byte that is
 // not valid UTF-8, becomes "?" and clears `exact` (when given).
 std::string Utf8To1252(std::string_view text, bool* exact = nullptr);
+// Every byte belongs to a valid UTF-8 sequence.
+bool IsUtf8(std::string_view text);
 
 } // namespace wl

@@ -65,11 +65,6 @@ void Reseal(Bytes& f) {
     }
 }
 
-bool AllZero(const TXwdPuzzle& p) {
-    const auto* b = reinterpret_cast<const std::uint8_t*>(&p);
-    return std::all_of(b, b + sizeof p, [](std::uint8_t v) { return v == 0; });
-}
-
 // The solution's letters column by column; the grid is w x h from offset 0x34.
 std::string ColumnLetters(const Bytes& f) {
     const int w = f[0x2C], h = f[0x2D];
@@ -129,7 +124,7 @@ TEST(PuzFile, DamagedFilesAreRefusedWithTheChecksumMessage) {
         const TReadResult r = ReadPuz(f);
         EXPECT_TRUE(r.ChecksumsFailed) << at;
         EXPECT_NE(r.Error.find("checksums"), std::string::npos) << at;
-        EXPECT_TRUE(AllZero(r.Puzzle)) << at;
+        EXPECT_TRUE(IsEmptyRecord(r.Puzzle)) << at;
         EXPECT_TRUE(ReadPuz(f, {.Key = {}, .IgnoreChecksums = true}).Ok()) << at;
     }
 }
@@ -142,7 +137,7 @@ TEST(PuzFile, CutFilesAreRefused) {
         const Bytes cut(good.begin(), good.begin() + std::ptrdiff_t(n));
         const TReadResult r = ReadPuz(cut, {.Key = {}, .IgnoreChecksums = n >= notesEnd});
         EXPECT_TRUE(n >= notesEnd || !r.Ok()) << n;
-        EXPECT_TRUE(r.Ok() || AllZero(r.Puzzle)) << n;
+        EXPECT_TRUE(r.Ok() || IsEmptyRecord(r.Puzzle)) << n;
     }
     EXPECT_EQ(ReadPuz(Bytes(good.begin(), good.begin() + 0x60)).Error,
               "The .puz file is cut short; it cannot be opened.");
@@ -156,6 +151,13 @@ TEST(PuzFile, ForgedHeadersAreRefused) {
     Reseal(fewer);
     EXPECT_EQ(ReadPuz(fewer).Error, "The file holds 9 clues but its grid has 10 words.");
 
+    // Version 2.0 that holds Latin-1 bytes after all is read as Windows-1252.
+    Bytes latin = FixtureBytes("test-iso-8859-1.puz");
+    latin[0x18] = '2', latin[0x1A] = '0';
+    Reseal(latin);
+    const TReadResult latinRead = ReadPuz(latin);
+    EXPECT_EQ(latinRead.Copyright, "\xC2\xA9 2018 Jeff Davidson");
+
     Bytes large(0x34 + 2 * 24 * 24, '-');
     std::memset(large.data(), 0, 0x34);
     std::memcpy(&large[2], "ACROSS&DOWN", 12);
@@ -167,7 +169,7 @@ TEST(PuzFile, ForgedHeadersAreRefused) {
     Reseal(large);
     const TReadResult r = ReadPuz(large);
     EXPECT_EQ(r.Error, "The grid is 24 x 24 squares; Wordlatch puzzles are at most 23 x 23.");
-    EXPECT_TRUE(AllZero(r.Puzzle));
+    EXPECT_TRUE(IsEmptyRecord(r.Puzzle));
 }
 
 // A locked solution opens only with its key, checked against the file's own sum.
@@ -179,11 +181,11 @@ TEST(PuzFile, LockedSolutionsOpenOnlyWithTheirKey) {
     const TReadResult noKey = ReadPuz(locked);
     EXPECT_TRUE(noKey.KeyNeeded);
     EXPECT_NE(noKey.Error.find("four-digit key"), std::string::npos);
-    EXPECT_TRUE(AllZero(noKey.Puzzle));
+    EXPECT_TRUE(IsEmptyRecord(noKey.Puzzle));
     const TReadResult wrong = ReadPuz(locked, {.Key = 1234});
     EXPECT_TRUE(wrong.KeyNeeded);
     EXPECT_EQ(wrong.Error, "The key 1234 does not unlock this puzzle's solution.");
-    EXPECT_TRUE(AllZero(wrong.Puzzle));
+    EXPECT_TRUE(IsEmptyRecord(wrong.Puzzle));
     const TReadResult right = ReadPuz(locked, {.Key = 2843});
     ASSERT_TRUE(right.Ok()) << right.Error;
     EXPECT_TRUE(SameContent(p, right.Puzzle));

@@ -4,8 +4,9 @@
 // square of its word.
 #pragma once
 
-#include "DemoProcsUnit.h"
+#include "Interop.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -48,6 +49,25 @@ inline bool SameContent(const TXwdPuzzle& a, const TXwdPuzzle& b) {
     for (int n = 1; n <= MaxWords; ++n)
         if (a.Clue(n).Text() != b.Clue(n).Text()) return false;
     return true;
+}
+
+// Nothing of a refused file is kept: the record is all zeros.
+inline bool IsEmptyRecord(const TXwdPuzzle& p) {
+    const auto* b = reinterpret_cast<const std::uint8_t*>(&p);
+    return std::all_of(b, b + sizeof p, [](std::uint8_t v) { return v == 0; });
+}
+
+// A read either refused, with nothing kept, or opened; an opened record that
+// `write` can put into bytes reads back through `read` as the same record.
+template <class Write, class Read>
+bool HoldsUp(const TReadResult& r, Write write, Read read) {
+    if (!r.Ok()) return IsEmptyRecord(r.Puzzle);
+    try {
+        const TReadResult back = read(write(r.Puzzle, r.Title));
+        return back.Ok() && SameContent(r.Puzzle, back.Puzzle);
+    } catch (const EExchangeError&) {
+        return true;
+    }
 }
 
 #ifdef WORDLATCH_INTEROP_DATA

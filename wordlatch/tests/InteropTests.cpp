@@ -12,11 +12,6 @@ using namespace wl::testing;
 
 namespace {
 
-bool AllZero(const TXwdPuzzle& p) {
-    const auto* b = reinterpret_cast<const std::uint8_t*>(&p);
-    return std::all_of(b, b + sizeof p, [](std::uint8_t v) { return v == 0; });
-}
-
 bool Mentions(const TReadResult& r, const std::string& text) {
     return std::any_of(r.Warnings.begin(), r.Warnings.end(),
                        [&](const std::string& w) { return w.find(text) != std::string::npos; });
@@ -173,12 +168,12 @@ TEST(Interop, GridsThatCannotBeHeldAreRefused) {
     for (const auto& row : rows) {
         const TReadResult r = ReadIpuz(AsBytes(Ipuz(row.Body)));
         EXPECT_NE(r.Error.find(row.Error), std::string::npos) << row.Body << " -> " << r.Error;
-        EXPECT_TRUE(AllZero(r.Puzzle)) << row.Body;
+        EXPECT_TRUE(IsEmptyRecord(r.Puzzle)) << row.Body;
     }
     for (const std::string text : {"", "{", "[1, 2]", R"({"kind":["http://ipuz.org/sudoku#1"]})", "{\"title\":1}x"}) {
         const TReadResult r = ReadIpuz(AsBytes(text));
         EXPECT_FALSE(r.Ok()) << text;
-        EXPECT_TRUE(AllZero(r.Puzzle)) << text;
+        EXPECT_TRUE(IsEmptyRecord(r.Puzzle)) << text;
     }
     EXPECT_NE(ReadIpuz(AsBytes("{")).Error.find("not valid JSON"), std::string::npos);
 
@@ -191,7 +186,7 @@ TEST(Interop, GridsThatCannotBeHeldAreRefused) {
     }
     const TReadResult many = ReadIpuz(AsBytes(Ipuz(R"("dimensions":{"width":23,"height":23},"puzzle":)" + grid + "]")));
     EXPECT_EQ(many.Error, "The puzzle has 216 words; Wordlatch puzzles have at most 179.");
-    EXPECT_TRUE(AllZero(many.Puzzle));
+    EXPECT_TRUE(IsEmptyRecord(many.Puzzle));
 }
 
 TEST(Interop, WritingRefusesWhatNoFormatHolds) {

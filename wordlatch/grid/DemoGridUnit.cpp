@@ -2,6 +2,7 @@
 #include "DemoGridUnit.h"
 
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
@@ -135,6 +136,52 @@ void TDemGridForm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), PaperColor);
     painter.drawImage(0, 0, Canvas);
+    if (GuidelinesOn) DrawGuidelines(painter);
+}
+
+void TDemGridForm::SetGuidelines(bool on) {
+    GuidelinesOn = on;
+    setMouseTracking(on);
+    GuideSquare_ = {};
+    update();
+}
+
+bool TDemGridForm::event(QEvent* event) {
+    // Follows the mouse for the partner mark; editing still gets every move.
+    if (GuidelinesOn && (event->type() == QEvent::MouseMove || event->type() == QEvent::Leave)) {
+        const QPoint square =
+            event->type() == QEvent::Leave
+                ? QPoint()
+                : SquareAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        const QPoint shown = InGrid(square.x(), square.y()) ? square : QPoint();
+        if (shown != GuideSquare_) {
+            GuideSquare_ = shown;
+            update();
+        }
+    }
+    return QWidget::event(event);
+}
+
+void TDemGridForm::DrawGuidelines(QPainter& painter) const {
+    const int n = Procs.Puzzle.Side();
+    const int c = Procs.CellSize;
+    if (n == 0 || c <= 0) return;
+    painter.save();
+    // Through the middle of the centre row and column (the centre square of an odd grid).
+    const int middle = n * c / 2;
+    painter.setPen(QPen(GuidelineColor, 1, Qt::DashLine));
+    painter.drawLine(middle, 0, middle, n * c);
+    painter.drawLine(0, middle, n * c, middle);
+    if (!GuideSquare_.isNull()) {
+        const int px = n - GuideSquare_.x();
+        const int py = n - GuideSquare_.y();
+        painter.setPen(QPen(GuidelineColor, 2));
+        QColor fill = GuidelineColor;
+        fill.setAlpha(40);
+        painter.setBrush(fill);
+        painter.drawRect(QRect(px * c + 3, py * c + 3, c - 5, c - 5));
+    }
+    painter.restore();
 }
 
 void TDemGridForm::closeEvent(QCloseEvent* event) {

@@ -17,6 +17,9 @@
 
 namespace wl {
 
+// The faint blue of the design guides.
+inline const QColor GuidelineColor{0, 112, 224, 150};
+
 // Drawing model: the window keeps an off-screen canvas that paintEvent copies
 // to the screen. A full repaint (Invalidate) draws the whole grid into it again;
 // the immediate drawings (highlighted word, typed square, painted square, grey
@@ -68,6 +71,13 @@ public:
     // The ordinary invalidate-and-paint: removes every immediate drawing.
     void Invalidate();
 
+    // Design guides drawn over the grid: faint centre lines and a mark on the
+    // symmetric partner (through the centre) of the square under the mouse.
+    void SetGuidelines(bool on);
+    bool Guidelines() const { return GuidelinesOn; }
+    // The square whose partner is marked; (0, 0) while the mouse is away.
+    QPoint GuideSquare() const { return GuideSquare_; }
+
     // Editing.
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint point);
     void FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPoint point);
@@ -80,6 +90,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -108,8 +119,11 @@ private:
     TGridMainPeer* MainPeer = nullptr;
     TGridClueListPeer* ClueListPeer = nullptr;
     TGridAutocluePeer* AutocluePeer = nullptr;
+    void DrawGuidelines(QPainter& painter) const;
     QImage Canvas;
     bool CanvasStale = true;
+    bool GuidelinesOn = false;
+    QPoint GuideSquare_;
 };
 
 } // namespace wl

@@ -6,6 +6,15 @@
 
 namespace wl {
 
+TFileDialogOptions XwdDialogOptions(const QString& title, const QString& fileName) {
+    TFileDialogOptions options;
+    options.Title = title;
+    options.FileName = fileName;
+    options.DefaultExt = "XWD";
+    options.Filter = "Wordlatch Puzzle (*.XWD)|*.XWD";
+    return options;
+}
+
 QString QtNameFilter(const QString& filter) {
     const QStringList parts = filter.split('|');
     QStringList filters;
@@ -36,6 +45,11 @@ QString TQtFileDialogs::Execute(QWidget* parent, const TFileDialogOptions& optio
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.OverwritePrompt);
     dialog.setDefaultSuffix(options.DefaultExt);
     dialog.setNameFilter(QtNameFilter(options.Filter));
+    // A filter of one format lends its extension to a name typed without one.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        const QString ext = filter.section("*.", 1, 1).section(' ', 0, 0).remove(')');
+        if (filter.count("*.") <= 2 && !ext.isEmpty()) dialog.setDefaultSuffix(ext);
+    });
     if (!options.FileName.contains('*')) dialog.selectFile(options.FileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();

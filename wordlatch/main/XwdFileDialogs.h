@@ -18,6 +18,17 @@ struct TFileDialogOptions {
     bool MustExist = false; // the path and the file must exist
 };
 
+// The open dialog's filters: XWD first (the default), one per exchange format,
+// then all puzzles; Save As offers the three formats.
+inline constexpr const char* OpenFilter =
+    "Wordlatch Puzzle (*.XWD)|*.XWD|PUZ Puzzle (*.PUZ)|*.PUZ|IPUZ Puzzle (*.IPUZ)|*.IPUZ|"
+    "All Puzzles (*.XWD;*.PUZ;*.IPUZ)|*.XWD;*.PUZ;*.IPUZ";
+inline constexpr const char* SaveAsFilter =
+    "Wordlatch Puzzle (*.XWD)|*.XWD|PUZ Puzzle (*.PUZ)|*.PUZ|IPUZ Puzzle (*.IPUZ)|*.IPUZ";
+
+// A dialog for one XWD file: default extension XWD, the XWD filter.
+TFileDialogOptions XwdDialogOptions(const QString& title, const QString& fileName);
+
 class IFileDialogs {
 public:
     virtual ~IFileDialogs() = default;

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "GridPeers.h"
+#include "Interop.h"
+#include "Transforms.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -28,6 +30,24 @@ inline constexpr const char* CloseUnsavedQuestion =
 
 // Shown by the menu commands this edition leaves out.
 inline constexpr const char* NotInDemoText = "This command is not available in Wordlatch Demo.";
+
+// The design commands' questions and refusals.
+inline constexpr const char* InvertQuestion =
+    "Inverting the grid clears all its letters and clues. Invert it anyway?";
+inline constexpr const char* TurnQuestion =
+    "Turning the grid clears all its letters and clues. Turn it anyway?";
+inline constexpr const char* FlipQuestion =
+    "The flipped grid numbers some clued words past word 179; their clues will be cleared. "
+    "Flip it anyway?";
+inline constexpr const char* BylineLabel = "Byline (at most 60 characters):";
+inline constexpr const char* BylineTooLong = "A byline holds at most 60 characters.";
+inline constexpr const char* CopyOverOpenPuzzle =
+    "The grid cannot be copied over the open puzzle's own file. Choose another name.";
+
+// Opening and saving in other formats.
+inline constexpr const char* ReplaceXwdQuestion = "%1 already exists. Replace it?";
+inline constexpr const char* NoSaveAsFormat =
+    "A puzzle can be saved as an .XWD, a .PUZ or an .IPUZ file only.";
 
 // The client width of the main window and its frame's border, in pixels.
 inline constexpr int MainClientWidth = 227;
@@ -110,6 +130,12 @@ public:
     void Help2Click();
     void About1Click();
     void Exit1Click();
+    // Design commands of "&Special" and "Copy &Grid As...".
+    void Byline1Click();
+    void TransformClick(TTransform t);
+    void CopyGridAs1Click();
+    void ShowGuidelines1Click();
+    void SavePuzzleAs1Click();
 
     bool FormCloseQuery();
     // Saves what is left to save and lets the other windows close; false when
@@ -140,6 +166,16 @@ private:
     bool Reported(const std::function<void()>& step);
     // Brings the windows in line with a record just read again from its file.
     void RefreshFromRecord();
+    // Reads a .puz or .ipuz file, tells what it finds and saves it as an XWD
+    // file beside it, which becomes PuzzleFileName; false when nothing opened.
+    bool ImportPuzzle(const QString& path, TExchangeFormat format);
+    // The save dialog for a new XWD file; another extension is refused with a
+    // message. Empty when cancelled or refused.
+    QString AskNewXwdFile(const QString& title);
+    // The previous puzzle as its file holds it, after an open that failed.
+    void ReloadPrevious();
+    // The byline label from the record's byline.
+    void ShowByline();
 
     TWordlatchApp& App;
     std::map<QToolButton*, QString> Hints;

@@ -154,10 +154,17 @@ void TDemMainForm::CreateMenu() {
     connect(Analysis1, &QAction::triggered, this, &TDemMainForm::Analysis1Click);
     connect(Help2, &QAction::triggered, this, &TDemMainForm::Help2Click);
     connect(About1, &QAction::triggered, this, &TDemMainForm::About1Click);
+    connect(SavePuzzleAs1, &QAction::triggered, this, &TDemMainForm::SavePuzzleAs1Click);
+    connect(CopyGridAs1, &QAction::triggered, this, &TDemMainForm::CopyGridAs1Click);
+    ShowGuidelines1->setCheckable(true);
+    connect(ShowGuidelines1, &QAction::triggered, this, &TDemMainForm::ShowGuidelines1Click);
+    connect(Invert1, &QAction::triggered, this, [this] { TransformClick(TTransform::Invert); });
+    connect(Turn1, &QAction::triggered, this, [this] { TransformClick(TTransform::Turn); });
+    connect(Flip1, &QAction::triggered, this, [this] { TransformClick(TTransform::Flip); });
+    connect(Byline1, &QAction::triggered, this, &TDemMainForm::Byline1Click);
     // Commands this edition leaves out say so instead of silently doing nothing.
-    for (QAction* a : {SavePuzzleAs1, CopyGridAs1, ScanGrid1, ExportMetafile1, ExportEPS1,
-                       ExportRTFFile1, RTFGridtoClipboard1, ShowGuidelines1, Invert1, Turn1, Flip1,
-                       Byline1, Dictionary1, Thesaurus1, ClueBank1, Scratchpad1, Mailbot1})
+    for (QAction* a : {ScanGrid1, ExportMetafile1, ExportEPS1, ExportRTFFile1, RTFGridtoClipboard1,
+                       Dictionary1, Thesaurus1, ClueBank1, Scratchpad1, Mailbot1})
         connect(a, &QAction::triggered, this, [this] { App.Prompts->Inform(NotInDemoText); });
 }
 

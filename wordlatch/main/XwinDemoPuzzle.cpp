@@ -9,7 +9,6 @@
 #include "DemoPrintUnit.h"
 #include "GridStatistics.h"
 #include "StandIns.h"
-#include "Win1252.h"
 #include "WordlatchApp.h"
 
 #include <QAction>
@@ -24,16 +23,6 @@
 namespace wl {
 
 namespace {
-
-// What the open and the new-puzzle dialogs have in common.
-TFileDialogOptions XwdDialogOptions(const QString& title, const QString& fileName) {
-    TFileDialogOptions options;
-    options.Title = title;
-    options.FileName = fileName;
-    options.DefaultExt = "XWD";
-    options.Filter = "Wordlatch Puzzle (*.XWD)|*.XWD";
-    return options;
-}
 
 // Outer position and size of a window, frame included.
 void SetOuterGeometry(QWidget* window, const QRect& outer) {
@@ -76,38 +65,53 @@ void TDemMainForm::Open1Click(bool forSolving) {
     if (procs.PuzzleChanged && !SaveChangesPrompt()) return;
     TFileDialogOptions options = XwdDialogOptions(
         forSolving ? "Open puzzle for solving" : "Open puzzle for constructing", "*.xwd");
+    options.Filter = OpenFilter;
     options.MustExist = true;
     const QString path = App.Services.FileDialogs->Execute(this, options);
     if (path.isEmpty()) return;
-    try {
-        procs.LoadPuzzle(path.toStdString());
-    } catch (const EInOutError&) {
-        App.Prompts->ErrorBox("Puzzle not in XWD format or is corrupt.");
-        // The previous puzzle as its file holds it, so changes answered with No are gone.
-        if (!procs.PuzzleFileName.empty() &&
-            Reported([&] { procs.LoadPuzzle(procs.PuzzleFileName); }))
-            RefreshFromRecord();
-        return;
+    const std::optional<TExchangeFormat> format = FormatOfFile(path.toStdString());
+    if (format && *format != TExchangeFormat::Xwd) {
+        if (!ImportPuzzle(path, *format)) {
+            ReloadPrevious();
+            return;
+        }
+    } else {
+        try {
+            procs.LoadPuzzle(path.toStdString());
+        } catch (const EInOutError&) {
+            App.Prompts->ErrorBox("Puzzle not in XWD format or is corrupt.");
+            ReloadPrevious();
+            return;
+        }
+        procs.PuzzleFileName = path.toStdString();
     }
     procs.PuzzleMode = forSolving ? ModeSolve : ModeLetters;
-    procs.PuzzleFileName = path.toStdString();
     ShowPuzzle();
+}
+
+void TDemMainForm::ReloadPrevious() {
+    TDemProcs& procs = App.DemProcs;
+    // So changes answered with No are gone.
+    if (!procs.PuzzleFileName.empty() && Reported([&] { procs.LoadPuzzle(procs.PuzzleFileName); }))
+        RefreshFromRecord();
+}
+
+QString TDemMainForm::AskNewXwdFile(const QString& title) {
+    TFileDialogOptions options = XwdDialogOptions(title, "untitled.xwd");
+    options.Save = true;
+    options.OverwritePrompt = true;
+    const QString path = App.Services.FileDialogs->Execute(this, options);
+    if (path.isEmpty() || !ExtensionDiffers(path, options.DefaultExt)) return path;
+    App.Prompts->ErrorBox("Not a valid XWD puzzle.");
+    return {};
 }
 
 void TDemMainForm::NewPuzzleClick(QAction* item) {
     TDemProcs& procs = App.DemProcs;
     const QString size = item->text().left(2);
     if (procs.PuzzleChanged && !SaveChangesPrompt()) return;
-    TFileDialogOptions options =
-        XwdDialogOptions("New " + size + "x puzzle for constructing", "untitled.xwd");
-    options.Save = true;
-    options.OverwritePrompt = true;
-    const QString path = App.Services.FileDialogs->Execute(this, options);
+    const QString path = AskNewXwdFile("New " + size + "x puzzle for constructing");
     if (path.isEmpty()) return;
-    if (ExtensionDiffers(path, options.DefaultExt)) {
-        App.Prompts->ErrorBox("Not a valid XWD puzzle.");
-        return;
-    }
     // A new puzzle that cannot be saved is not created: the open one stays as it was.
     const TXwdPuzzle previous = procs.Puzzle;
     const bool previousChanged = procs.PuzzleChanged;
@@ -148,14 +152,13 @@ void TDemMainForm::ShowPuzzle() {
         SetToolEnabled(b, !solving);
     SetToolEnabled(CheatBtn, solving);
 
+    grid.SetGuidelines(!solving && ShowGuidelines1->isChecked());
     UpdateBtn->setVisible(!solving);
     Byline->setVisible(solving);
     App.CluesForm->setVisible(solving);
     if (solving) {
         ModeLabel->clear();
-        const std::string byline = procs.Puzzle.Byline.Text();
-        Byline->setText(byline.empty() ? QString("a Wordlatch puzzle")
-                                       : FromWin1252("by " + byline));
+        ShowByline();
     } else {
         LettersBtn->setChecked(true);
         ModeLabel->setText("Specifications");

@@ -1,6 +1,8 @@
 #include "Prompts.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace wl {
@@ -60,6 +62,22 @@ TPromptAnswer TQtMessageBoxes::Show(TPromptKind kind, TPromptButtons buttons,
     return TPromptAnswer::Cancel;
 }
 
+std::optional<QString> IMessageBoxes::AskText(const QString&, const QString&, const QString&, int) {
+    return std::nullopt;
+}
+
+std::optional<QString> TQtMessageBoxes::AskText(const QString& caption, const QString& label,
+                                                const QString& text, int maxLength) {
+    QInputDialog box(QApplication::activeWindow());
+    box.setObjectName("TextDlg");
+    box.setWindowTitle(caption);
+    box.setLabelText(label);
+    box.setTextValue(text);
+    if (auto* edit = box.findChild<QLineEdit*>()) edit->setMaxLength(maxLength);
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue();
+}
+
 void TPrompts::ErrorBox(const QString& text) {
     Sounds.ErrorSound();
     Boxes.Show(TPromptKind::Error, TPromptButtons::Ok, ApplicationTitle, text);
@@ -81,6 +99,10 @@ void TPrompts::ReportException(const QString& text) {
 
 void TPrompts::Inform(const QString& text) {
     Boxes.Show(TPromptKind::Information, TPromptButtons::Ok, ApplicationTitle, text);
+}
+
+std::optional<QString> TPrompts::AskText(const QString& label, const QString& text, int maxLength) {
+    return Boxes.AskText(ApplicationTitle, label, text, maxLength);
 }
 
 } // namespace wl

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace wl {
@@ -26,6 +28,11 @@ public:
     // last button: Cancel, No or Ok).
     virtual TPromptAnswer Show(TPromptKind kind, TPromptButtons buttons, const QString& caption,
                                const QString& text) = 0;
+    // A modal one-line text box with OK and Cancel, proposing `text` and
+    // taking at most `maxLength` characters; the text on OK, nothing on Cancel.
+    // Boxes that cannot ask answer Cancel.
+    virtual std::optional<QString> AskText(const QString& caption, const QString& label,
+                                           const QString& text, int maxLength);
 };
 
 // The real boxes (QMessageBox), parented to the active window.
@@ -33,6 +40,8 @@ class TQtMessageBoxes : public IMessageBoxes {
 public:
     TPromptAnswer Show(TPromptKind kind, TPromptButtons buttons, const QString& caption,
                        const QString& text) override;
+    std::optional<QString> AskText(const QString& caption, const QString& label,
+                                   const QString& text, int maxLength) override;
 };
 
 // The sounds played before boxes; each decides by itself whether to be silent.
@@ -59,6 +68,8 @@ public:
     void ReportException(const QString& text);
     // An information box with OK, without a sound.
     void Inform(const QString& text);
+    // The one-line text box under the application title.
+    std::optional<QString> AskText(const QString& label, const QString& text, int maxLength);
 
 private:
     IMessageBoxes& Boxes;

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace wl::fakes {
@@ -49,6 +50,20 @@ public:
             return buttons == TPromptButtons::Ok ? TPromptAnswer::Ok : TPromptAnswer::Yes;
         TPromptAnswer a = Answers.front();
         Answers.pop_front();
+        return a;
+    }
+
+    // Text boxes: the labels asked, answered from a queue (empty: Cancel).
+    QStringList TextAsked;
+    std::deque<std::optional<QString>> TextAnswers;
+    std::optional<QString> AskText(const QString&, const QString& label, const QString&,
+                                   int) override {
+        TextAsked << label;
+        if (TextAnswers.empty()) return std::nullopt;
+        const bool ok = TextAnswers.front().has_value();
+        const QString a = TextAnswers.front().value_or(QString());
+        TextAnswers.pop_front();
+        if (!ok) return std::nullopt;
         return a;
     }
 };

@@ -1,6 +1,7 @@
 #include "Interop.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 

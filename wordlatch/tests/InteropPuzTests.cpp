@@ -39,21 +39,16 @@ void Reseal(Bytes& f) {
     };
     std::vector<std::pair<std::size_t, std::size_t>> texts; // title, author, copyright, clues..., notes
     for (std::size_t i = 0; i < 3 + clues + 1; ++i) texts.push_back(string());
-    std::uint16_t part = 0;
+    const std::uint16_t cib = Sum(&f[0x2C], 8);
+    const std::uint16_t sol = Sum(&f[0x34], area), grid = Sum(&f[0x34 + area], area);
+    // The global sum runs on over the grids and texts from the header's; empty
+    // texts other than clues are left out, clues count without their NUL.
+    std::uint16_t part = 0, global = Sum(&f[0x34], 2 * area, cib);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const bool isClue = i >= 3 && i < 3 + clues;
         auto [at, n] = texts[i];
         if (n == 1 && !isClue) continue;
         part = Sum(&f[at], isClue ? n - 1 : n, part);
-    }
-    const std::uint16_t cib = Sum(&f[0x2C], 8);
-    const std::uint16_t sol = Sum(&f[0x34], area), grid = Sum(&f[0x34 + area], area);
-    // The global sum runs on over the grids and texts from the header's.
-    std::uint16_t global = Sum(&f[0x34], 2 * area, cib);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const bool isClue = i >= 3 && i < 3 + clues;
-        auto [at, n] = texts[i];
-        if (n == 1 && !isClue) continue;
         global = Sum(&f[at], isClue ? n - 1 : n, global);
     }
     f[0] = std::uint8_t(global), f[1] = std::uint8_t(global >> 8);

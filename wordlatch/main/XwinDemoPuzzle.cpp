@@ -8,7 +8,6 @@
 #include "DemoMsgUnit.h"
 #include "DemoPrintUnit.h"
 #include "GridStatistics.h"
-#include "StandIns.h"
 #include "Win1252.h"
 #include "WordlatchApp.h"
 

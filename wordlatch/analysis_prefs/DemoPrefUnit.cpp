@@ -29,8 +29,8 @@ namespace {
 
 // The note of each page, in page order.
 const char* const PageNotes[] = {
-    "Arrange shows the four ways to place the puzzle, the main window and the clues; the one "
-    "shown when you close this dialog is applied. SOUNDS plays effects, SPEECH spoken prompts.",
+    "Arrange shows the four window layouts in turn; the one showing when you close this "
+    "dialog is applied. SOUNDS plays effects, SPEECH spoken prompts.",
     "Click a colour with the left mouse button for the white squares, with the right one for "
     "the black squares. Set Font... chooses the font of the letters.",
     "Your name and address head the manuscript. Definitions At Left puts the clues left of the "

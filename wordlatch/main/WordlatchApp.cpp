@@ -70,8 +70,8 @@ TWordlatchApp::TWordlatchApp(TAppServices services)
     created("TSoundFX");
     DemPrefForm = std::make_unique<TDemPrefForm>(DemProcs);
     created("TDemPrefForm");
-    DemPrintForm =
-        std::make_unique<TDemPrintForm>(DemProcs, Printers.Printer(), Services.PdfFile, *Prompts);
+    DemPrintForm = std::make_unique<TDemPrintForm>(DemProcs, Printers.Printer(), Services.PdfFile,
+                                                   *Prompts);
     DemPrefForm->Connect({DemGridForm.get(), &DemPrintForm->Settings, Services.FontDialog.get(),
                           [this](QWidget* parent, const QString& title, const QString& current) {
                               return ChooseToolProgram(parent, title, current);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTest>
 
 namespace wl {
 namespace {
@@ -45,6 +46,11 @@ protected:
         TDemPrefForm& form = *App->DemPrefForm;
         form.show();
         return form;
+    }
+    // The pixel at a point in widget coordinates, at any scale factor.
+    static QColor Pixel(const QImage& image, QPoint at) {
+        const qreal r = image.devicePixelRatio();
+        return image.pixelColor(int(at.x() * r), int(at.y() * r));
     }
     static void Grab(QWidget& w, const char* name) {
         w.grab().save(QDir::current().filePath(name));
@@ -106,7 +112,7 @@ TEST_F(AnalysisPrefsTest, LetterTableDrawsCountedLettersInMaroonAndMissingOnesIn
         int n = 0;
         for (int y = 0; y < rh; ++y)
             for (int x = 0; x < 41; ++x)
-                n += test(shown.pixelColor(box + QPoint(column * cw + x, row * rh + y)));
+                n += test(Pixel(shown, box + QPoint(column * cw + x, row * rh + y)));
         return n;
     };
     Construct({"AAB?#######"});
@@ -124,6 +130,222 @@ TEST_F(AnalysisPrefsTest, LetterTableDrawsCountedLettersInMaroonAndMissingOnesIn
     shown = ShowAnalysis().grab().toImage();
     EXPECT_EQ(pixels(shown, 6, 3, maroon), 0); // ? - 0
     EXPECT_GT(pixels(shown, 6, 3, white), 20);
+}
+
+struct TPanels {
+    QPoint Puzzle, Menu, Clues;
+    bool operator==(const TPanels&) const = default;
+};
+TPanels PanelsOf(const TDemPrefForm& f) {
+    return {f.PuzzlePnl->pos(), f.MenuPnl->pos(), f.CluesPnl->pos()};
+}
+// The previews of presets 1..4.
+const TPanels Presets[] = {{{16, 24}, {124, 24}, {124, 66}},
+                           {{16, 24}, {124, 116}, {124, 24}},
+                           {{90, 24}, {16, 116}, {16, 24}},
+                           {{90, 24}, {16, 24}, {16, 66}}};
+
+TEST_F(AnalysisPrefsTest, ArrangePreviewCyclesAndEveryOpeningShowsPresetOne) {
+    TDemPrefForm& form = ShowPrefs();
+    EXPECT_EQ(form.windowTitle(), "Wordlatch Preferences");
+    EXPECT_EQ(form.ArrangeIndex, 1);
+    EXPECT_EQ(PanelsOf(form), Presets[0]);
+    // Four clicks come back to the preset that was showing.
+    for (int click = 1; click <= 4; ++click) {
+        form.ArrangeBtn->click();
+        EXPECT_EQ(PanelsOf(form), Presets[click % 4]) << click;
+    }
+    EXPECT_EQ(form.ArrangeIndex, 1);
+    Grab(form, "preferences-general.png");
+
+    form.ArrangeBtn->click();
+    form.ArrangeBtn->click();
+    form.reject();
+    ShowPrefs();
+    EXPECT_EQ(form.ArrangeIndex, 1);
+    EXPECT_EQ(PanelsOf(form), Presets[0]);
+
+    // Each page has its note.
+    QStringList notes;
+    for (int page = 0; page < 4; ++page) {
+        form.PageControl1->setCurrentIndex(page);
+        notes << form.Txt->text();
+    }
+    notes.removeDuplicates();
+    EXPECT_EQ(notes.size(), 4);
+    EXPECT_FALSE(notes.contains(""));
+}
+
+TEST_F(AnalysisPrefsTest, ArrangeMovesTheWindowsAsThePreviewShowedWhenTheDialogCloses) {
+    NewPuzzle(Main->N15x1, "a.xwd"); // a grid window 412 pixels wide
+    TDemGridForm& grid = *App->DemGridForm;
+    const int mh = Main->OuterHeight();
+    TDemPrefForm& form = *App->DemPrefForm;
+    // Opening and closing without a click moves nothing.
+    grid.move(5, 5);
+    Main->move(7, 7);
+    ShowPrefs();
+    form.accept();
+    EXPECT_EQ(grid.pos(), QPoint(5, 5));
+    EXPECT_EQ(Main->pos(), QPoint(7, 7));
+
+    struct TRow {
+        int Clicks;
+        QPoint Grid, Main;
+    };
+    // Screen 1024 x 768, main window 233 wide: gaps of 126 (and 127 left over).
+    const int gridTop = (768 - grid.OuterHeight()) / 2;
+    const TRow rows[] = {{1, {126, gridTop}, {664, 768 - mh - 12}},
+                         {2, {486, gridTop}, {127, 768 - mh - 12}},
+                         {3, {486, gridTop}, {127, 12}},
+                         {4, {126, gridTop}, {664, 12}}};
+    for (const TRow& row : rows) {
+        ShowPrefs();
+        for (int i = 0; i < row.Clicks; ++i) form.ArrangeBtn->click();
+        form.reject(); // Escape closes as Done does
+        EXPECT_EQ(grid.pos(), row.Grid) << row.Clicks;
+        EXPECT_EQ(Main->pos(), row.Main) << row.Clicks;
+    }
+}
+
+TEST_F(AnalysisPrefsTest, SoundsAndSpeechSetTheSoundModeHeardBeforeQuestions) {
+    TDemPrefForm& form = ShowPrefs();
+    EXPECT_TRUE(form.SoundChk->isChecked()); // sound effects from the start
+    EXPECT_FALSE(form.SpeechChk->isChecked());
+    struct TRow {
+        QCheckBox* Click;
+        int Mode;
+        QStringList Heard;
+    };
+    const TRow rows[] = {{form.SpeechChk, 2, {"WAVE_6"}},
+                         {form.SpeechChk, 0, {}},
+                         {form.SoundChk, 1, {"WAVE_1"}},
+                         {form.SpeechChk, 2, {"WAVE_6"}}};
+    for (const TRow& row : rows) {
+        QTest::mouseClick(row.Click, Qt::LeftButton);
+        EXPECT_EQ(Procs->SoundMode, row.Mode);
+        EXPECT_EQ(form.SoundChk->isChecked(), row.Mode == 1);
+        EXPECT_EQ(form.SpeechChk->isChecked(), row.Mode == 2);
+        Player->Played.clear();
+        App->Prompts->Confirm("Go on?", TPromptButtons::YesNo);
+        EXPECT_EQ(Player->Played, row.Heard) << row.Mode;
+    }
+    form.accept();
+    Procs->SoundMode = 0;
+    ShowPrefs();
+    EXPECT_FALSE(form.SoundChk->isChecked());
+    EXPECT_FALSE(form.SpeechChk->isChecked());
+}
+
+TEST_F(AnalysisPrefsTest, ColourGridPaintsWhiteSquaresWithTheLeftButtonAndBlackWithTheRight) {
+    NewPuzzle(Main->N15x1, "a.xwd");
+    Procs->Puzzle.Solution(1, 1) = BlackSquare;
+    TDemPrefForm& form = ShowPrefs();
+    form.PageControl1->setCurrentWidget(form.ViewPg);
+    const QColor navy(0, 0, 128), yellow(255, 255, 0);
+    const auto cell = [](int index) { return QPoint(index % 4 * 24 + 12, index / 4 * 24 + 12); };
+    QTest::mouseClick(form.ColorGrid1, Qt::RightButton, {}, cell(4));
+    QTest::mouseClick(form.ColorGrid1, Qt::LeftButton, {}, cell(11));
+    ASSERT_EQ(form.ColorGrid1->ColorAt(cell(4)), navy);
+    ASSERT_EQ(form.ColorGrid1->ColorAt(cell(11)), yellow);
+    Grab(form, "preferences-view.png");
+    const QImage pad = form.GridPad->grab().toImage();
+    EXPECT_EQ(Pixel(pad, {3 * 27 + 5, 5}), navy); // the black bar of column 4
+    EXPECT_EQ(Pixel(pad, {3, 3}), yellow);        // "A" at the top left
+    EXPECT_EQ(Pixel(pad, {27, 5}), navy);         // an outline
+    form.accept();
+
+    // The grid keeps the colours, also when the puzzle is shown again.
+    Main->ShowPuzzle();
+    const QImage shown = App->DemGridForm->grab().toImage();
+    EXPECT_EQ(Pixel(shown, {5, 5}), navy);
+    EXPECT_EQ(Pixel(shown, {27 + 3, 3}), yellow);
+    EXPECT_EQ(Pixel(shown, {2 * 27, 5}), navy);
+    // Printing fills black squares with it unless "Gray Squares" is asked for.
+    EXPECT_EQ(App->DemPrintForm->Settings.BlackSquares, (TRgb{0, 0, 128}));
+}
+
+TEST_F(AnalysisPrefsTest, SetFontChangesTheLettersOfTheGridAndCancelKeepsThem) {
+    NewPuzzle(Main->N15x1, "a.xwd");
+    Procs->Puzzle.Solution(1, 1) = 'W';
+    App->DemGridForm->Invalidate();
+    const QImage before = App->DemGridForm->grab().toImage();
+    TDemPrefForm& form = ShowPrefs();
+    QFont big("Times New Roman");
+    big.setPixelSize(22);
+    big.setBold(true);
+    FontDialog->Answers.push_back(big);
+    form.FontBtn->click();
+    ASSERT_EQ(FontDialog->Shown.size(), 1u);
+    EXPECT_EQ(FontDialog->Shown[0], GridFont()); // starts from the font in use
+    EXPECT_EQ(App->DemGridForm->Font, big);
+    const QImage after = App->DemGridForm->grab().toImage();
+    EXPECT_NE(after.copy(0, 0, 28, 28), before.copy(0, 0, 28, 28));
+
+    form.FontBtn->click(); // cancelled
+    EXPECT_EQ(FontDialog->Shown.back(), big);
+    EXPECT_EQ(App->DemGridForm->Font, big);
+}
+
+TEST_F(AnalysisPrefsTest, PrintPageFillsTheAuthorBlockCluePositionAndMargin) {
+    TDemPrefForm& form = ShowPrefs();
+    form.PageControl1->setCurrentWidget(form.PrintPg);
+    EXPECT_EQ(form.NameEd->text(), "Wordlatch Demo");
+    EXPECT_TRUE(form.DefLeftChk->isChecked());
+    EXPECT_EQ(form.PmSpin->value(), 0);
+    form.NameEd->clear();
+    QTest::keyClicks(form.NameEd, "Ann Cr");
+    QTest::sendKeyEvent(QTest::Click, form.NameEd, Qt::Key_Eacute, QString("\u00E9"), {});
+    QTest::keyClicks(form.NameEd, "ateur");
+    QTest::keyClicks(form.Add2Ed, "1 Main Street");
+    QTest::mouseClick(form.DefLeftChk, Qt::LeftButton);
+    form.PmSpin->setValue(3);
+    Grab(form, "preferences-print.png");
+    form.accept();
+
+    const TPrintSettings& settings = App->DemPrintForm->Settings;
+    EXPECT_EQ(settings.Name, "Ann Cr\xE9"
+                             "ateur"); // the 8-bit text
+    EXPECT_FALSE(settings.DefinitionsAtLeft);
+    EXPECT_EQ(settings.BottomMargin, 3);
+    // The manuscript's first page carries the name and the address line.
+    fakes::TRecordingDevice device;
+    TPrintJob job(device, [&] { return device.NewPage(); });
+    const TLayoutValues values = MeasureLayout(device);
+    const TPrintContent content{Procs->Puzzle, "T", "", settings, Qt::black};
+    job.NextPage();
+    TManuscriptPages(job, values, content).PrintHeader(true);
+    EXPECT_NE(device.Find("Ann Cr\u00E9ateur", 1), nullptr);
+    EXPECT_NE(device.Find("1 Main Street", 1), nullptr);
+
+    ShowPrefs();
+    EXPECT_EQ(form.NameEd->text(), "Ann Cr\u00E9ateur");
+    EXPECT_EQ(form.Add2Ed->text(), "1 Main Street");
+    EXPECT_FALSE(form.DefLeftChk->isChecked());
+    EXPECT_EQ(form.PmSpin->value(), 3);
+}
+
+TEST_F(AnalysisPrefsTest, ToolPathsComeFromBrowseOrTypingAndStayForTheRun) {
+    TDemPrefForm& form = ShowPrefs();
+    form.PageControl1->setCurrentWidget(form.ToolsPg);
+    Dialogs->Answers.push_back("/opt/tools/dict");
+    form.DictBtn->click();
+    ASSERT_EQ(Dialogs->Shown.size(), 1u);
+    EXPECT_FALSE(Dialogs->Shown[0].Save);
+    EXPECT_TRUE(Dialogs->Shown[0].MustExist);
+    EXPECT_TRUE(Dialogs->Shown[0].Title.contains("Dictionary"));
+    EXPECT_EQ(form.DictEdit->text(), "/opt/tools/dict");
+    // Cancel keeps the path; the next dialog starts from it.
+    form.DictBtn->click();
+    EXPECT_EQ(Dialogs->Shown[1].FileName, "/opt/tools/dict");
+    EXPECT_EQ(form.DictEdit->text(), "/opt/tools/dict");
+    QTest::keyClicks(form.MailEdit, "/opt/tools/mail");
+    Grab(form, "preferences-tools.png");
+    form.accept();
+    EXPECT_EQ(form.ToolPaths.Dictionary, "/opt/tools/dict");
+    EXPECT_EQ(form.ToolPaths.Mailbot, "/opt/tools/mail");
+    ShowPrefs();
+    EXPECT_EQ(form.MailEdit->text(), "/opt/tools/mail");
 }
 
 } // namespace

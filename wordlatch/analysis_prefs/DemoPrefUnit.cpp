@@ -1,5 +1,6 @@
 #include "DemoPrefUnit.h"
 
+#include "AutoclueTools.h"
 #include "ColorGrid.h"
 #include "DemoGridUnit.h"
 #include "FontDialog.h"
@@ -161,6 +162,8 @@ void TDemPrefForm::CreatePrintPage() {
         e->setFont(Font("Times New Roman", 13));
         e->setPlaceholderText(hints[i]);
         e->setMaxLength(60);
+        // The lines are printed from 8-bit text, like the clues.
+        e->setValidator(new TWin1252Validator(e));
         connect(e, &QLineEdit::textEdited, this, [this, i](const QString& text) {
             (i == 0 ? Links.Print->Name : Links.Print->Address[std::size_t(i - 1)]) =
                 ToWin1252(text);

@@ -297,6 +297,8 @@ TEST_F(AnalysisPrefsTest, PrintPageFillsTheAuthorBlockCluePositionAndMargin) {
     QTest::keyClicks(form.NameEd, "Ann Cr");
     QTest::sendKeyEvent(QTest::Click, form.NameEd, Qt::Key_Eacute, QString("\u00E9"), {});
     QTest::keyClicks(form.NameEd, "ateur");
+    // A letter the 8-bit text cannot hold is refused.
+    QTest::sendKeyEvent(QTest::Click, form.NameEd, Qt::Key_unknown, QString("\u0151"), {});
     QTest::keyClicks(form.Add2Ed, "1 Main Street");
     QTest::mouseClick(form.DefLeftChk, Qt::LeftButton);
     form.PmSpin->setValue(3);

@@ -25,8 +25,9 @@ std::map<TTileKey, QImage>& Tiles() {
     return tiles;
 }
 
-// A few looks' worth of letters; a changed look starts afresh.
-constexpr std::size_t MaxTiles = 1024;
+// Room for the letters of a few looks (27 signs on white and on yellow for
+// each); when full, the cache starts afresh.
+constexpr std::size_t MaxTiles = 256;
 
 QString Text(char c) {
     return FromWin1252(std::string_view(&c, 1));

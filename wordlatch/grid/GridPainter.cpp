@@ -60,12 +60,16 @@ TGridPainter::TGridPainter(QPainter& painter, const TXwdPuzzle& puzzle, std::uin
 
 void TGridPainter::Square(int x, int y, const QColor& fill) {
     const int c = Look.CellSize;
-    const QRect outline((x - 1) * c, (y - 1) * c, c, c);
     // fillRect covers the outline's own pixels too; the pen then draws over them.
-    Painter.fillRect(outline.adjusted(0, 0, 1, 1), fill);
+    Painter.fillRect((x - 1) * c, (y - 1) * c, c + 1, c + 1, fill);
+    Outline(x, y);
+}
+
+void TGridPainter::Outline(int x, int y) {
+    const int c = Look.CellSize;
     Painter.setPen(QPen(Look.GridColor, 0));
     Painter.setBrush(Qt::NoBrush);
-    Painter.drawRect(outline);
+    Painter.drawRect((x - 1) * c, (y - 1) * c, c, c);
 }
 
 void TGridPainter::Letter(int x, int y, char c, const QColor& colour) {
@@ -155,12 +159,9 @@ void TGridPainter::Grid() {
 }
 
 void TGridPainter::Word(int x, int y, int direction, const QColor& fill) {
-    const int c = Look.CellSize;
     ForEachWordSquare(Puzzle, x, y, direction == 1 ? 'a' : 'd', [&](int sx, int sy) {
         Body(sx, sy, fill, ShownChar(Puzzle, Mode, sx, sy));
-        Painter.setPen(QPen(Look.GridColor, 0));
-        Painter.setBrush(Qt::NoBrush);
-        Painter.drawRect((sx - 1) * c, (sy - 1) * c, c, c);
+        Outline(sx, sy);
     });
 }
 

@@ -76,6 +76,8 @@ public:
 private:
     // The square filled with `fill` and its letter `c` in FontColor, outline aside.
     void Body(int x, int y, const QColor& fill, char c);
+    // The square's outline in GridColor.
+    void Outline(int x, int y);
     // A square of `fill` with `c` on it, as an image to copy to the device;
     // null where copying would not give the very pixels of drawn text.
     const QImage* Tile(const QColor& fill, char c);

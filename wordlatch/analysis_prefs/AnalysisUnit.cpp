@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <tuple>
+
 namespace wl {
 
 namespace {

@@ -17,6 +17,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include <tuple>
+
 namespace wl {
 
 const std::array<TArrangePreset, 4> ArrangePresets{{

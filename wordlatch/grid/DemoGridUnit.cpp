@@ -63,10 +63,16 @@ bool TDemGridForm::InGrid(int x, int y) const {
 }
 
 void TDemGridForm::ResetCanvas() {
-    GridColor = Qt::black;
-    PaperColor = Qt::white;
-    Font = GridFont();
+    GridColor = Style.GridColor;
+    PaperColor = Style.PaperColor;
+    Font = Style.Font;
     FontColor = Qt::black;
+}
+
+void TDemGridForm::SetStyle(const TGridStyle& style) {
+    Style = style;
+    ResetCanvas();
+    Invalidate();
 }
 
 TGridLook TDemGridForm::Look() const {

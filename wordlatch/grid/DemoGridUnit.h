@@ -52,6 +52,9 @@ public:
     bool Cheated = false;
     bool SymmetryOn = true;
     bool SwapButtons = false;
+    // The colours and letter font chosen in the preferences; ResetCanvas
+    // returns to them.
+    TGridStyle Style;
 
     void SetPeers(TGridMainPeer* main, TGridClueListPeer* clueList, TGridAutocluePeer* autoclue);
 
@@ -62,6 +65,8 @@ public:
     QPoint SquareAt(QPoint point) const;
 
     void ResetCanvas();
+    // Takes a new style and repaints with it.
+    void SetStyle(const TGridStyle& style);
     // Redraws the word from the square under `point` to its end in `colour`;
     // white un-highlights and clears Direction.
     void HighlightWord(QPoint point, const QColor& colour);

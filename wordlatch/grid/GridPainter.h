@@ -34,6 +34,13 @@ struct TGridLook {
 // The letter font of the grid: Arial, 11 points, regular.
 QFont GridFont();
 
+// The colours and letter font the preferences chose for the grid window.
+struct TGridStyle {
+    QColor GridColor = Qt::black;  // outlines and black squares
+    QColor PaperColor = Qt::white; // white squares
+    QFont Font = GridFont();
+};
+
 // The character a white square shows: the player's letter in solve mode, else
 // the answer with UnknownLetter as "?". 0 shows nothing. 1 <= x, y <= 23.
 char ShownChar(const TXwdPuzzle& puzzle, std::uint8_t mode, int x, int y);
@@ -52,7 +59,8 @@ public:
 
     // The square's outline in GridColor, filled with `fill`.
     void Square(int x, int y, const QColor& fill);
-    // `c` centred at the square's letter position; bytes 0 and 32 draw nothing.
+    // `c` centred at the square's letter position, drawn over what is there;
+    // bytes 0 and 32 draw nothing.
     void Letter(int x, int y, char c, const QColor& colour);
     // Every square, rows top to bottom, with the letters it shows.
     void Grid();
@@ -66,10 +74,19 @@ public:
     void Errors();
 
 private:
+    // The square filled with `fill` and its letter `c` in FontColor, outline aside.
+    void Body(int x, int y, const QColor& fill, char c);
+    // The square's outline in GridColor.
+    void Outline(int x, int y);
+    // A square of `fill` with `c` on it, as an image to copy to the device;
+    // null where copying would not give the very pixels of drawn text.
+    const QImage* Tile(const QColor& fill, char c);
+
     QPainter& Painter;
     const TXwdPuzzle& Puzzle;
     std::uint8_t Mode;
     TGridLook Look;
+    QString FontKey;
     int TextOffset_ = 0;
 };
 

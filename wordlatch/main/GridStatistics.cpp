@@ -1,5 +1,7 @@
 #include "GridStatistics.h"
 
+#include "GridAnalysis.h"
+
 #include <array>
 
 namespace wl {
@@ -19,13 +21,8 @@ int WordPar(int n) {
 }
 
 TGridCounts CountGrid(const TXwdPuzzle& puzzle) {
-    TGridCounts counts;
-    const int n = puzzle.Side();
-    for (int x = 1; x <= n; ++x)
-        for (int y = 1; y <= n; ++y) counts.BlackSquares += int(puzzle.IsBlack(x, y));
-    for (const TNumberedSquare& s : NumberGrid(puzzle))
-        counts.Words += int(s.AcrossWord != 0) + int(s.DownWord != 0);
-    return counts;
+    const TGridAnalysis a = AnalyseGrid(puzzle);
+    return {a.BlackSquares, a.Words()};
 }
 
 QString SpecificationsText(const TXwdPuzzle& puzzle) {
@@ -40,13 +37,22 @@ QString SpecificationsText(const TXwdPuzzle& puzzle) {
         .arg(WordPar(n));
 }
 
-TArrangement ArrangeWindows(QSize screen, QSize grid, QSize main) {
+TArrangement ArrangeWindows(QSize screen, QSize grid, QSize main, int preset) {
     const int gap = (screen.width() - grid.width() - main.width()) / 3;
     TArrangement a;
     a.Grid = {gap, (screen.height() - grid.height()) / 2};
     a.Main = {2 * gap + grid.width(), 12};
     a.Clues =
         QRect(a.Main.x(), main.height() + 20, main.width(), screen.height() - main.height() - 32);
+    if (preset == 2 || preset == 3) {
+        a.Clues.moveTop(12);
+        a.Main.setY(screen.height() - main.height() - 12);
+    }
+    if (preset == 3 || preset == 4) {
+        a.Grid.setX(screen.width() - a.Grid.x() - grid.width());
+        a.Main.setX(screen.width() - a.Main.x() - main.width());
+        a.Clues.moveLeft(a.Main.x());
+    }
     return a;
 }
 

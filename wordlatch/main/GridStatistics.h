@@ -27,12 +27,15 @@ TGridCounts CountGrid(const TXwdPuzzle& puzzle);
 // "Word Count: 30  Par: 78".
 QString SpecificationsText(const TXwdPuzzle& puzzle);
 
-// Where Auto Arrange puts the windows. All sizes are outer sizes (frame included).
+// Where the windows go. All sizes are outer sizes (frame included).
 struct TArrangement {
     QPoint Grid;
     QPoint Main;
     QRect Clues; // used in solve mode only
 };
-TArrangement ArrangeWindows(QSize screen, QSize grid, QSize main);
+// Preset 1 is Auto Arrange: the grid at the left, the main window top right,
+// the clue list below it. Preset 2 swaps the main window and the clue list,
+// 3 and 4 mirror 2 and 1 left to right.
+TArrangement ArrangeWindows(QSize screen, QSize grid, QSize main, int preset = 1);
 
 } // namespace wl

@@ -1,16 +1,17 @@
 #include "WordlatchApp.h"
 
+#include "AnalysisUnit.h"
 #include "DemoAboutUnit.h"
 #include "DemoAutoUnit.h"
 #include "DemoClueUnit.h"
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
+#include "DemoPrefUnit.h"
 #include "DemoPrintUnit.h"
 #include "ExportUnit.h"
 #include "HelpWindow.h"
 #include "SFXUnit.h"
 #include "ScoreUnit.h"
-#include "StandIns.h"
 #include "XwinDemo1.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,7 @@ TAppServices RealServices() {
     s.Waiter = std::make_unique<TQtWaiter>();
     s.Player = std::make_unique<TLazyWavePlayer>();
     s.FileDialogs = std::make_unique<TQtFileDialogs>();
+    s.FontDialog = std::make_unique<TQtFontDialog>();
     s.Metrics = QtSystemMetrics();
     s.ScreenSize = [] {
         const QScreen* screen = QGuiApplication::primaryScreen();
@@ -66,14 +68,19 @@ TWordlatchApp::TWordlatchApp(TAppServices services)
     AutoclueForm->Connect(*DemGridForm, *SoundFX, *Prompts);
     ScoreForm->Connect(*DemGridForm, *SoundFX, *Prompts);
     created("TSoundFX");
-    DemPrefForm = std::make_unique<TDemPrefForm>();
+    DemPrefForm = std::make_unique<TDemPrefForm>(DemProcs);
     created("TDemPrefForm");
     DemPrintForm = std::make_unique<TDemPrintForm>(DemProcs, [this]() -> QPrinter& { return Printers.Printer(); }, Services.PdfFile,
                                                    *Prompts);
+    DemPrefForm->Connect({DemGridForm.get(), &DemPrintForm->Settings, Services.FontDialog.get(),
+                          [this](QWidget* parent, const QString& title, const QString& current) {
+                              return ChooseToolProgram(parent, title, current);
+                          },
+                          [this](int preset) { DemMainForm->ArrangeWindowsAs(preset); }});
     created("TDemPrintForm");
     InfoWin = std::make_unique<TInfoWin>(DemGridForm.get(), *Services.Waiter);
     created("TInfoWin");
-    AnalysisForm = std::make_unique<TAnalysisForm>();
+    AnalysisForm = std::make_unique<TAnalysisForm>(DemProcs);
     created("TAnalysisForm");
 }
 
@@ -92,6 +99,16 @@ TWordlatchApp::~TWordlatchApp() {
     AutoclueForm.reset();
     DemAboutForm.reset();
     DemMainForm.reset();
+}
+
+QString TWordlatchApp::ChooseToolProgram(QWidget* parent, const QString& title,
+                                         const QString& current) {
+    TFileDialogOptions options;
+    options.Title = "Choose the " + title + " program";
+    options.FileName = current.isEmpty() ? QString("*") : current;
+    options.Filter = "All Files (*)|*";
+    options.MustExist = true;
+    return Services.FileDialogs->Execute(parent, options);
 }
 
 void TWordlatchApp::Show() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DemoProcsUnit.h"
+#include "FontDialog.h"
 #include "PrinterChoice.h"
 #include "Prompts.h"
 #include "SystemMetrics.h"
@@ -38,6 +39,7 @@ struct TAppServices {
     std::unique_ptr<IWaiter> Waiter;
     std::unique_ptr<IWavePlayer> Player;
     std::unique_ptr<IFileDialogs> FileDialogs;
+    std::unique_ptr<IFontDialog> FontDialog;
     TPrinterChoice::TSetupDialog PrinterSetupDialog = TPrinterChoice::QtSetupDialog;
     TSystemMetrics Metrics;
     std::function<QSize()> ScreenSize; // the whole screen, for Auto Arrange
@@ -84,6 +86,10 @@ public:
 
     // Shows the main window (the message loop's first act).
     void Show();
+
+private:
+    // The file dialog of the preferences' "Browse..." buttons.
+    QString ChooseToolProgram(QWidget* parent, const QString& title, const QString& current);
 };
 
 } // namespace wl

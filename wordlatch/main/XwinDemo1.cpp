@@ -6,7 +6,6 @@
 #include "DemoClueUnit.h"
 #include "DemoGridUnit.h"
 #include "HelpWindow.h"
-#include "StandIns.h"
 #include "WordlatchApp.h"
 
 #include <QCloseEvent>

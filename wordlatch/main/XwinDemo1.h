@@ -95,6 +95,8 @@ public:
     void ClearClue() override;
     void UpdateBtnClick();
     void AutoArrange1Click();
+    // Places the windows as the preferences' arrangement preset 1..4 shows them.
+    void ArrangeWindowsAs(int preset);
     // The menu commands that have keys; the grid window takes them too, so a
     // user typing in the grid reaches them. Other windows keep their own keys.
     QList<QAction*> MenuKeys() const;

@@ -1,15 +1,16 @@
 // The main window's menu and the commands that hand over to other windows.
 #include "XwinDemo1.h"
 
+#include "AnalysisUnit.h"
 #include "DemoAboutUnit.h"
 #include "DemoClueUnit.h"
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
+#include "DemoPrefUnit.h"
 #include "DemoPrintUnit.h"
 #include "ExportUnit.h"
 #include "HelpWindow.h"
 #include "ScoreUnit.h"
-#include "StandIns.h"
 #include "WordlatchApp.h"
 
 #include <QAction>

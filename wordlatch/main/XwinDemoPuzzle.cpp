@@ -8,7 +8,7 @@
 #include "DemoMsgUnit.h"
 #include "DemoPrintUnit.h"
 #include "GridStatistics.h"
-#include "StandIns.h"
+#include "Win1252.h"
 #include "WordlatchApp.h"
 
 #include <QAction>
@@ -204,11 +204,15 @@ void TDemMainForm::RefreshFromRecord() {
 }
 
 void TDemMainForm::AutoArrange1Click() {
+    ArrangeWindowsAs(1);
+}
+
+void TDemMainForm::ArrangeWindowsAs(int preset) {
     TDemGridForm& grid = *App.DemGridForm;
     const QSize screen = App.Services.ScreenSize();
     const QSize main(OuterWidth(), OuterHeight());
     const TArrangement a =
-        ArrangeWindows(screen, QSize(grid.OuterWidth(), grid.OuterHeight()), main);
+        ArrangeWindows(screen, QSize(grid.OuterWidth(), grid.OuterHeight()), main, preset);
     grid.move(a.Grid);
     move(a.Main);
     if (App.DemProcs.PuzzleMode == ModeSolve) SetOuterGeometry(App.CluesForm.get(), a.Clues);

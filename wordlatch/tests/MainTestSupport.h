@@ -3,16 +3,17 @@
 // 1024 x 768 and CellSize is 27.
 #pragma once
 
+#include "AnalysisUnit.h"
 #include "DemoAboutUnit.h"
 #include "DemoAutoUnit.h"
 #include "DemoClueUnit.h"
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
+#include "DemoPrefUnit.h"
 #include "DemoPrintUnit.h"
 #include "ExportUnit.h"
 #include "PlatformFakes.h"
 #include "ScoreUnit.h"
-#include "StandIns.h"
 #include "WordlatchApp.h"
 #include "XwinDemo1.h"
 
@@ -48,6 +49,7 @@ protected:
         s.Waiter = std::make_unique<TInstantWaiter>();
         s.Player = std::make_unique<TRecordingPlayer>();
         s.FileDialogs = std::make_unique<TScriptedFileDialogs>();
+        s.FontDialog = std::make_unique<TScriptedFontDialog>();
         s.PrinterSetupDialog = [this](QPrinter& printer, QWidget*) {
             SetupPrinter = &printer;
             return true;
@@ -60,6 +62,7 @@ protected:
         Waiter = static_cast<TInstantWaiter*>(s.Waiter.get());
         Player = static_cast<TRecordingPlayer*>(s.Player.get());
         Dialogs = static_cast<TScriptedFileDialogs*>(s.FileDialogs.get());
+        FontDialog = static_cast<TScriptedFontDialog*>(s.FontDialog.get());
         App = std::make_unique<TWordlatchApp>(std::move(s));
         App->Show();
         Main = App->DemMainForm.get();
@@ -100,6 +103,7 @@ protected:
     TInstantWaiter* Waiter = nullptr;
     TRecordingPlayer* Player = nullptr;
     TScriptedFileDialogs* Dialogs = nullptr;
+    TScriptedFontDialog* FontDialog = nullptr;
     QPrinter* SetupPrinter = nullptr;
     std::unique_ptr<TWordlatchApp> App;
     TDemMainForm* Main = nullptr;

@@ -1,7 +1,8 @@
 // Test stand-ins for the platform interfaces: zero-length waits, scripted
-// message boxes, recorded sounds and fixed screen measures.
+// message boxes and font dialogs, recorded sounds and fixed screen measures.
 #pragma once
 
+#include "FontDialog.h"
 #include "Prompts.h"
 #include "SystemMetrics.h"
 #include "WaitFor.h"
@@ -83,6 +84,21 @@ public:
     QStringList Calls;
     void ErrorSound() override { Calls << "error"; }
     void QuestionSound() override { Calls << "question"; }
+};
+
+// Records the fonts each dialog started from and answers from a queue; an
+// empty queue is Cancel.
+class TScriptedFontDialog : public IFontDialog {
+public:
+    std::vector<QFont> Shown;
+    std::deque<QFont> Answers;
+    std::optional<QFont> Execute(QWidget*, const QFont& initial) override {
+        Shown.push_back(initial);
+        if (Answers.empty()) return std::nullopt;
+        QFont f = Answers.front();
+        Answers.pop_front();
+        return f;
+    }
 };
 
 // Measures of a screen whose usable height gives the wanted CellSize

@@ -1,17 +1,12 @@
 #include "Text1252.h"
 
-#include <array>
+#include "CodePage1252.h"
+
 #include <cstdint>
 
 namespace wl {
 
 namespace {
-
-// Code points of bytes 128..159.
-constexpr std::array<char32_t, 32> Upper128 = {
-    0x20AC, 0x81, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x8D, 0x017D, 0x8F, 0x90, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D, 0x017E, 0x0178};
 
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -52,7 +47,7 @@ std::string Utf8From1252(std::string_view bytes) {
     out.reserve(bytes.size());
     for (char ch : bytes) {
         const auto b = static_cast<std::uint8_t>(ch);
-        AppendUtf8(out, b >= 128 && b < 160 ? Upper128[b - 128] : char32_t(b));
+        AppendUtf8(out, CodePointOf1252(b));
     }
     return out;
 }
@@ -62,9 +57,7 @@ std::string Utf8To1252(std::string_view text, bool* exact) {
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const char32_t c = NextCodePoint(text, i);
-        int byte = c < 128 || (c >= 160 && c < 256) ? int(c) : -1;
-        for (std::size_t k = 0; byte < 0 && k < Upper128.size(); ++k)
-            if (Upper128[k] == c) byte = int(128 + k);
+        int byte = ByteOf1252(c);
         if (byte < 0) {
             byte = '?';
             if (exact) *exact = false;

@@ -170,7 +170,8 @@ TEST(GridPageTest, EachTypeShowsItsNumbersAndLetters) {
         }
         const QString letter(QChar(rig.Puzzle.Solution(1, 1)));
         const TRecorded* first = nullptr;
-        for (const TRecorded& t : rig.Device.Texts())
+        const auto texts = rig.Device.Texts(); // kept: first points into it
+        for (const TRecorded& t : texts)
             if (t.Str == letter && t.Box.x() > gx && t.Box.x() < gx + s && t.Box.y() < gy + s)
                 first = &t;
         EXPECT_EQ(first != nullptr, row.Letters);

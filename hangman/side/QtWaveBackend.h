@@ -26,7 +26,6 @@ public:
 private:
     QSoundEffect* find(const std::string& alias) const;
 
-    std::map<std::string, std::filesystem::path> files_;
     std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;
 };
 

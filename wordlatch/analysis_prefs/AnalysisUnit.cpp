@@ -1,5 +1,6 @@
 #include "AnalysisUnit.h"
 
+#include "DialogLook.h"
 #include "PaintBox.h"
 #include "Win1252.h"
 
@@ -13,13 +14,6 @@
 namespace wl {
 
 namespace {
-
-QFont Font(const char* family, int pixelSize, bool bold = false) {
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 void SetTextColor(QWidget* w, const QColor& colour) {
     QPalette p = w->palette();
@@ -37,16 +31,7 @@ constexpr int RowHeight = 17;
 } // namespace
 
 TAnalysisForm::TAnalysisForm(const TDemProcs& procs) : Procs(procs) {
-    setObjectName("AnalysisForm");
-    setWindowTitle("Puzzle Analysis");
-    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
-    setModal(true);
-    setFixedSize(426, 235);
-    setFont(Font("Arial", 11));
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, QColor(192, 192, 192));
-    silver.setColor(QPalette::Button, QColor(192, 192, 192));
-    setPalette(silver);
+    SetUpSilverDialog(*this, "AnalysisForm", "Puzzle Analysis", {426, 235});
     setAutoFillBackground(true);
 
     int top = 10;
@@ -82,7 +67,7 @@ TAnalysisForm::TAnalysisForm(const TDemProcs& procs) : Procs(procs) {
 
     IDLbl = new QLabel(this);
     IDLbl->setObjectName("IDLbl");
-    IDLbl->setFont(Font("Arial", 15, true));
+    IDLbl->setFont(PixelFont("Arial", 15, true));
     SetTextColor(IDLbl, QColor(0, 0, 128));
     IDLbl->setAlignment(Qt::AlignCenter);
     IDLbl->setGeometry(177, 8, 241, 22);
@@ -93,7 +78,7 @@ TAnalysisForm::TAnalysisForm(const TDemProcs& procs) : Procs(procs) {
     box->setGeometry(177, 34, 241, 129);
     LtrBox = new TPaintBox(box);
     LtrBox->setObjectName("LtrBox");
-    LtrBox->setFont(Font("Courier New", 13));
+    LtrBox->setFont(PixelFont("Courier New", 13));
     LtrBox->setGeometry(2, 2, 237, 125);
     LtrBox->OnPaint = [this](QPainter& painter) { LtrBoxPaint(painter); };
 

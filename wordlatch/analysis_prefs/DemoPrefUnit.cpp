@@ -2,6 +2,7 @@
 
 #include "AutoclueTools.h"
 #include "ColorGrid.h"
+#include "DialogLook.h"
 #include "DemoGridUnit.h"
 #include "FontDialog.h"
 #include "GridPainter.h"
@@ -41,12 +42,6 @@ const char* const PageNotes[] = {
     "The programs the Tools menu starts. Type a path or choose a program with Browse...",
 };
 
-QFont Font(const char* family, int pixelSize) {
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
 void SetColors(QWidget* w, const QColor& text, const QColor& background) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, text);
@@ -75,16 +70,7 @@ QWidget* Page(QTabWidget* pages, const char* name, const QString& caption) {
 } // namespace
 
 TDemPrefForm::TDemPrefForm(TDemProcs& procs) : Procs(procs) {
-    setObjectName("DemPrefForm");
-    setWindowTitle("Wordlatch Preferences");
-    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
-    setModal(true);
-    setFixedSize(299, 267);
-    setFont(Font("Arial", 11));
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, QColor(192, 192, 192));
-    silver.setColor(QPalette::Button, QColor(192, 192, 192));
-    setPalette(silver);
+    SetUpSilverDialog(*this, "DemPrefForm", "Wordlatch Preferences", {299, 267});
 
     PageControl1 = Control<QTabWidget>(this, "PageControl1", {4, 4, 291, 194});
     GeneralPg = Page(PageControl1, "GeneralPg", "General");
@@ -161,7 +147,7 @@ void TDemPrefForm::CreatePrintPage() {
     for (int i = 0; i < 5; ++i) {
         QLineEdit* e = edits[std::size_t(i)] =
             Control<QLineEdit>(PrintPg, names[i], {8, 8 + 24 * i, 275, 22});
-        e->setFont(Font("Times New Roman", 13));
+        e->setFont(PixelFont("Times New Roman", 13));
         e->setPlaceholderText(hints[i]);
         e->setMaxLength(60);
         // The lines are printed from 8-bit text, like the clues.

@@ -4,13 +4,13 @@
 #include "DemoGridUnit.h"
 #include "Prompts.h"
 #include "SFXUnit.h"
+#include "SvgIcon.h"
 #include "WaitFor.h"
 #include "Win1252.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFrame>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,7 +83,7 @@ TAutoclueForm::TAutoclueForm(TDemProcs& procs, IWaiter& waiter)
                                     int index) {
         auto* b = new QToolButton(this);
         b->setObjectName(name);
-        b->setIcon(QIcon(QString(":/clues/%1.svg").arg(glyph)));
+        b->setIcon(SvgIcon(QString(":/clues/%1.svg").arg(glyph)));
         b->setIconSize(QSize(18, 18));
         b->setToolTip(hint);
         b->setAutoRaise(true);

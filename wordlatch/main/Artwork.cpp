@@ -1,4 +1,5 @@
 #include "Artwork.h"
+#include "SvgIcon.h"
 
 #include <QPainter>
 #include <QPixmapCache>
@@ -7,7 +8,7 @@
 namespace wl {
 
 QIcon ToolGlyph(const QString& name) {
-    return QIcon(":/toolbar/" + name + ".svg");
+    return SvgIcon(":/toolbar/" + name + ".svg");
 }
 
 // Drawn once per pixel ratio: the main window and the about box show the same logo.

@@ -15,10 +15,68 @@
 #include "XwinDemo1.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace wl {
+
+namespace {
+
+bool IsInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+    case QEvent::TouchBegin:
+    case QEvent::TabletPress:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Watches every event until the other windows exist: the first paint of the
+// main window sends for them once its picture is on screen, input that comes
+// sooner has them built before it is delivered, and a window never painted
+// (started minimised) gets them a second after start.
+class TOtherWindowsTrigger : public QObject {
+public:
+    TOtherWindowsTrigger(QWidget* mainWindow, std::function<void()> build)
+        : QObject(mainWindow), MainWindow(mainWindow), Build(std::move(build)) {
+        QCoreApplication::instance()->installEventFilter(this);
+        QTimer::singleShot(1000, this, Build);
+    }
+    ~TOtherWindowsTrigger() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (IsInput(event->type())) {
+            Build();
+        } else if (event->type() == QEvent::Paint && !Painted && watched->isWidgetType() &&
+                   static_cast<QWidget*>(watched)->window() == MainWindow) {
+            Painted = true;
+            QTimer::singleShot(0, this, Build);
+        }
+        return false;
+    }
+
+private:
+    QWidget* MainWindow;
+    std::function<void()> Build;
+    bool Painted = false;
+};
+
+} // namespace
 
 TAppServices RealServices() {
     TAppServices s;
@@ -37,14 +95,24 @@ TAppServices RealServices() {
     return s;
 }
 
-TWordlatchApp::TWordlatchApp(TAppServices services)
+TWordlatchApp::TWordlatchApp(TAppServices services, TStartUp startUp)
     : Services(std::move(services)), Printers(Services.PdfFile, Services.PrinterSetupDialog),
       Help(std::make_unique<THelpWindow>()) {
     QCoreApplication::setApplicationName("Wordlatch Demo");
-    const auto created = [this](const char* name) { CreationOrder << name; };
-
     DemMainForm = std::make_unique<TDemMainForm>(*this);
-    created("TDemMainForm");
+    CreationOrder << "TDemMainForm";
+    if (startUp == TStartUp::AllWindows) BuildOtherWindows();
+    else OtherWindowsTrigger = new TOtherWindowsTrigger(DemMainForm.get(), [this] { BuildOtherWindows(); });
+}
+
+void TWordlatchApp::BuildOtherWindows() {
+    if (DemAboutForm) return;
+    if (OtherWindowsTrigger) {
+        // Not deleted at once: its event filter may be what called.
+        OtherWindowsTrigger->deleteLater();
+        OtherWindowsTrigger = nullptr;
+    }
+    const auto created = [this](const char* name) { CreationOrder << name; };
     DemAboutForm = std::make_unique<TDemAboutForm>();
     created("TDemAboutForm");
     AutoclueForm = std::make_unique<TAutoclueForm>(DemProcs, *Services.Waiter);

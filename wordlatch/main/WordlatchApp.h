@@ -1,6 +1,7 @@
 // The application object: sets the title and help file, then creates the
 // program's thirteen single instances in their fixed order and owns them until
-// the program ends. A test builds a fresh one per case.
+// the program ends. A test builds a fresh one per case. The program itself
+// builds the main window first and the hidden twelve once it has painted.
 #pragma once
 
 #include "DemoProcsUnit.h"
@@ -12,6 +13,7 @@
 #include "WavePlayer.h"
 #include "XwdFileDialogs.h"
 
+#include <QObject>
 #include <QSize>
 #include <QStringList>
 #include <functional>
@@ -52,9 +54,13 @@ TAppServices RealServices();
 
 inline constexpr const char* HelpFileName = "WordlatchDemo.Hlp";
 
+// What the constructor builds: all thirteen instances, or the main window alone,
+// the others following once it has painted (before any input reaches a window).
+enum class TStartUp { AllWindows, MainWindowFirst };
+
 class TWordlatchApp {
 public:
-    explicit TWordlatchApp(TAppServices services);
+    explicit TWordlatchApp(TAppServices services, TStartUp startUp = TStartUp::AllWindows);
     ~TWordlatchApp();
     TWordlatchApp(const TWordlatchApp&) = delete;
     TWordlatchApp& operator=(const TWordlatchApp&) = delete;
@@ -86,8 +92,13 @@ public:
 
     // Shows the main window (the message loop's first act).
     void Show();
+    // Creates the twelve instances that follow the main window, in their order;
+    // does nothing once they exist.
+    void BuildOtherWindows();
 
 private:
+    // Sends for the other windows while they are still to be built.
+    QObject* OtherWindowsTrigger = nullptr;
     // The file dialog of the preferences' "Browse..." buttons.
     QString ChooseToolProgram(QWidget* parent, const QString& title, const QString& current);
 };

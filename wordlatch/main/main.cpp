@@ -12,13 +12,13 @@ namespace {
 class TWordlatchQApp : public QApplication {
 public:
     using QApplication::QApplication;
-    wl::TPrompts* Prompts = nullptr;
+    wl::TWordlatchApp* App = nullptr;
 
     bool notify(QObject* receiver, QEvent* event) override {
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& e) {
-            if (Prompts) Prompts->ReportException(QString::fromLocal8Bit(e.what()));
+            if (App && App->Prompts) App->Prompts->ReportException(QString::fromLocal8Bit(e.what()));
         }
         return false;
     }
@@ -29,10 +29,10 @@ public:
 int main(int argc, char** argv) {
     TWordlatchQApp qtApp(argc, argv);
     puzzles::InstallStartupProbe(qtApp);
-    wl::TWordlatchApp app(wl::RealServices());
-    qtApp.Prompts = app.Prompts.get();
+    wl::TWordlatchApp app(wl::RealServices(), wl::TStartUp::MainWindowFirst);
+    qtApp.App = &app;
     app.Show();
     const int result = qtApp.exec();
-    qtApp.Prompts = nullptr;
+    qtApp.App = nullptr;
     return result;
 }

@@ -5,9 +5,9 @@
 #include "Prompts.h"
 #include "SFXUnit.h"
 #include "ScoreRules.h"
+#include "SvgIcon.h"
 
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -43,7 +43,7 @@ TScoreForm::TScoreForm(TDemProcs& procs)
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QIcon(":/score/SCORECARD.svg").pixmap(QSize(72, 72), devicePixelRatioF()));
+    Image1->setPixmap(SvgIcon(":/score/SCORECARD.svg").pixmap(QSize(72, 72), devicePixelRatioF()));
     Image1->setFixedSize(72, 72);
 
     BannerLbl = new QLabel("CONGRATULATIONS!", this);

@@ -44,6 +44,14 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(Dir.isValid());
+        App = std::make_unique<TWordlatchApp>(ScriptedServices());
+        App->Show();
+        Main = App->DemMainForm.get();
+        Procs = &App->DemProcs;
+    }
+
+    // Fresh scripted services; the fixture's pointers then reach them.
+    TAppServices ScriptedServices() {
         TAppServices s;
         s.Boxes = std::make_unique<TScriptedBoxes>();
         s.Waiter = std::make_unique<TInstantWaiter>();
@@ -63,10 +71,7 @@ protected:
         Player = static_cast<TRecordingPlayer*>(s.Player.get());
         Dialogs = static_cast<TScriptedFileDialogs*>(s.FileDialogs.get());
         FontDialog = static_cast<TScriptedFontDialog*>(s.FontDialog.get());
-        App = std::make_unique<TWordlatchApp>(std::move(s));
-        App->Show();
-        Main = App->DemMainForm.get();
-        Procs = &App->DemProcs;
+        return s;
     }
 
     QString Path(const QString& name) const { return Dir.filePath(name); }

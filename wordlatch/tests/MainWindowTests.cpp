@@ -5,6 +5,8 @@
 #include "GridStatistics.h"
 
 #include <QAction>
+#include <QDeadlineTimer>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -15,6 +17,26 @@ namespace wl::fakes {
 namespace {
 
 using Answer = TPromptAnswer;
+
+// Notes the first paint of any widget of `window`.
+class TPaintSpy : public QObject {
+public:
+    explicit TPaintSpy(QWidget* window) : Window(window) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    bool Painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == Window)
+            Painted = true;
+        return false;
+    }
+
+private:
+    QWidget* Window;
+};
 
 TEST_F(MainWindowTest, StartUpCreatesThirteenInstancesInOrderAndShowsOnlyTheMainWindow) {
     EXPECT_EQ(App->CreationOrder,
@@ -35,6 +57,37 @@ TEST_F(MainWindowTest, StartUpCreatesThirteenInstancesInOrderAndShowsOnlyTheMain
     EXPECT_EQ(Main->OuterHeight(), 23 + 20 + 206 + 12);
     EXPECT_TRUE(Main->LogoImage->isVisible());
     EXPECT_FALSE(Main->DataMemo->isVisible());
+}
+
+TEST_F(MainWindowTest, TheProgramBuildsTheHiddenWindowsAfterTheFirstPaintOrBeforeInput) {
+    const QStringList allInOrder = App->CreationOrder;
+    const auto mainFirst = [this] {
+        App.reset();
+        App = std::make_unique<TWordlatchApp>(ScriptedServices(), TStartUp::MainWindowFirst);
+        EXPECT_EQ(App->CreationOrder, QStringList{"TDemMainForm"});
+        EXPECT_EQ(App->AutoclueForm, nullptr);
+    };
+
+    // A key typed before anything was painted finds every window in place.
+    mainFirst();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier);
+    QCoreApplication::sendEvent(App->DemMainForm.get(), &key);
+    EXPECT_EQ(App->CreationOrder, allInOrder);
+
+    // Otherwise they follow the main window's first paint.
+    mainFirst();
+    TPaintSpy spy(App->DemMainForm.get());
+    App->Show();
+    for (QDeadlineTimer safety(5000); !spy.Painted && !safety.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_TRUE(spy.Painted);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(App->CreationOrder, allInOrder);
+    EXPECT_NE(App->AnalysisForm, nullptr);
+
+    // Never built, nothing is left behind.
+    mainFirst();
+    App.reset();
 }
 
 TEST_F(MainWindowTest, EveryNamedControlAndMenuItemCarriesItsName) {

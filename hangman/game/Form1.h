@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <array>
 #include <filesystem>
+#include <future>
 
 class QAction;
 class QGroupBox;
@@ -128,6 +129,8 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusField = nullptr;
     QAction* mnuSound = nullptr;
+    // The pictures shown at start, being drawn on a second thread; ended before they go.
+    std::future<void> picturesAhead_;
 };
 
 } // namespace hangman

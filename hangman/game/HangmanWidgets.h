@@ -3,10 +3,13 @@
 // pictures stack in creation order (later siblings paint over earlier ones).
 #pragma once
 
+#include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QString>
 #include <QSvgRenderer>
 #include <QWidget>
+#include <future>
 #include <memory>
 
 namespace hangman {
@@ -18,21 +21,27 @@ constexpr int twips(int t) {
 QRect twipsRect(int left, int top, int width, int height);
 
 // A picture control: paints its SVG scaled to its whole area. A missing resource paints nothing.
-// The SVG is read when the picture is first painted, so pictures still hidden at start-up
-// cost nothing then.
+// The SVG is drawn once per size into an image that later paints reuse; pictures still hidden
+// at start-up cost nothing then.
 class Picture : public QWidget {
 public:
     Picture(const QString& resource, QWidget* parent);
+    ~Picture() override;
     bool hasArt();
+
+    // Draws the given pictures at their present sizes on a second thread, one after the
+    // other, so their first paint finds them drawn. The returned future ends that thread;
+    // it must be finished (destroyed) before the pictures are.
+    static std::future<void> drawAhead(const QList<Picture*>& pictures);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QSvgRenderer& art();
-
     QString resource_;
-    std::unique_ptr<QSvgRenderer> renderer_;
+    std::unique_ptr<QSvgRenderer> renderer_; // for hasArt
+    std::future<QImage> ahead_;
+    QImage drawn_;
 };
 
 // A line control from one point to another (client pixels), drawn with a pen of `penWidth`

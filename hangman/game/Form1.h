@@ -129,7 +129,7 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusField = nullptr;
     QAction* mnuSound = nullptr;
-    // The pictures shown at start, being drawn on a second thread; ended before they go.
+    // The pictures that always show, drawn on a second thread; ended before they go.
     std::future<void> picturesAhead_;
 };
 

@@ -165,6 +165,20 @@ TEST_F(GameWindow, EveryPictureFindsItsArtwork) {
     }
 }
 
+TEST(Pictures, ADrawingMadeAheadPaintsAsOneMadeAtPaintAndFollowsANewSize) {
+    QWidget parent;
+    hangman::Picture ahead(":/hangman/mascot.svg", &parent), atPaint(":/hangman/mascot.svg", &parent);
+    for (auto* p : {&ahead, &atPaint}) p->resize(160, 163);
+    auto drawing = hangman::Picture::drawAhead({&ahead});
+    EXPECT_EQ(ahead.grab().toImage(), atPaint.grab().toImage());
+    for (auto* p : {&ahead, &atPaint}) p->resize(80, 81);
+    const QImage small = ahead.grab().toImage();
+    EXPECT_EQ(small, atPaint.grab().toImage());
+    EXPECT_EQ(small.size(), QSize(80, 81));
+    // The mascot is drawn, over the background left in the corner.
+    EXPECT_NE(small.pixel(62, 40), small.pixel(0, 0));
+}
+
 TEST_F(GameWindow, ClickingEveryLetterOfTheWordWinsTheGame) {
     start("LEVEL");
     clickLetters("L");

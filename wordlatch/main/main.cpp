@@ -1,4 +1,5 @@
 // Program entry of the crossword program.
+#include "FontsAhead.h"
 #include "StartupProbe.h"
 #include "WordlatchApp.h"
 
@@ -28,6 +29,7 @@ public:
 
 int main(int argc, char** argv) {
     TWordlatchQApp qtApp(argc, argv);
+    const auto fonts = puzzles::LoadFontsAhead();
     puzzles::InstallStartupProbe(qtApp);
     wl::TWordlatchApp app(wl::RealServices(), wl::TStartUp::MainWindowFirst);
     qtApp.App = &app;

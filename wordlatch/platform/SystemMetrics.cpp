@@ -21,11 +21,13 @@ int TitleBarHeight(Qt::WindowFlags flags) {
 } // namespace
 
 TSystemMetrics QtSystemMetrics() {
+    // The bar is made first: making it needs no font, so the font list loading
+    // ahead (FontsAhead) gets on meanwhile.
+    QMenuBar bar;
+    bar.addMenu(QStringLiteral("&File"));
     TSystemMetrics m;
     m.CaptionHeight = TitleBarHeight(Qt::Window);
     m.SmallCaptionHeight = TitleBarHeight(Qt::Tool);
-    QMenuBar bar;
-    bar.addMenu(QStringLiteral("&File"));
     m.MenuHeight = bar.sizeHint().height();
     // The client area of a maximised window: the usable screen below its caption.
     const QScreen* screen = QGuiApplication::primaryScreen();

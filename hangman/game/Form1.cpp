@@ -46,6 +46,11 @@ Form1::Form1(hm::API& sounds, MessageBoxes& messages, hm::TimeOfDay clock, Dialo
     createMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     render();
+    QList<Picture*> shown;
+    for (QWidget* control : client->findChildren<QWidget*>())
+        if (auto* picture = dynamic_cast<Picture*>(control); picture && !picture->isHidden())
+            shown << picture;
+    picturesAhead_ = Picture::drawAhead(shown);
 }
 
 Form1::~Form1() = default;

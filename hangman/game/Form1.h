@@ -129,7 +129,7 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusField = nullptr;
     QAction* mnuSound = nullptr;
-    // The pictures that always show, drawn on a second thread; ended before they go.
+    // The pictures shown at start, drawn on a second thread; ended before they go.
     std::future<void> picturesAhead_;
 };
 

@@ -60,18 +60,14 @@ void Form1::createControls(QWidget* client) {
     client->setFixedSize(twips(ClientWidth), twips(ClientHeight));
     client->setFont(arial(8));
 
-    // The logo, the counters' captions and the mascot always show: they are drawn on a
-    // second thread while the rest of the window is built. Each counter still lies above
-    // the caption it overlaps.
-    picturesAhead_ = Picture::drawAhead(
-        {picture("Image6", "logo.svg", twipsRect(240, 0, 2295, 1245), client),
-         picture("Image4", "caption_won.svg", twipsRect(3000, 145, 540, 195), client),
-         picture("Image9", "caption_lost.svg", twipsRect(4200, 120, 615, 225), client),
-         picture("Image8", "caption_score.svg", twipsRect(3120, 515, 750, 210), client),
-         picture("Image11", "mascot.svg", twipsRect(120, 1320, 2400, 2445), client)});
+    picture("Image6", "logo.svg", twipsRect(240, 0, 2295, 1245), client);
+    picture("Image4", "caption_won.svg", twipsRect(3000, 145, 540, 195), client);
     Label4 = counterLabel("Label4", twipsRect(3600, 120, 495, 300), client);
+    picture("Image9", "caption_lost.svg", twipsRect(4200, 120, 615, 225), client);
     Label5 = counterLabel("Label5", twipsRect(4920, 120, 495, 255), client);
+    picture("Image8", "caption_score.svg", twipsRect(3120, 515, 750, 210), client);
     Label7 = counterLabel("Label7", twipsRect(3840, 480, 1455, 300), client);
+    picture("Image11", "mascot.svg", twipsRect(120, 1320, 2400, 2445), client);
 
     // New Word comes first in the tab order and so holds the focus at start: a stray
     // Enter or Space then deals a fresh word instead of giving the game up.

@@ -1,6 +1,7 @@
 #include "HangmanWidgets.h"
 
 #include <QPainter>
+#include <QSvgRenderer>
 
 namespace hangman {
 
@@ -29,11 +30,8 @@ Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), re
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-Picture::~Picture() = default;
-
 bool Picture::hasArt() {
-    if (!renderer_) renderer_ = std::make_unique<QSvgRenderer>(resource_);
-    return renderer_->isValid();
+    return QSvgRenderer(resource_).isValid();
 }
 
 std::future<void> Picture::drawAhead(const QList<Picture*>& pictures) {

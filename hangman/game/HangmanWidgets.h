@@ -7,10 +7,8 @@
 #include <QList>
 #include <QPoint>
 #include <QString>
-#include <QSvgRenderer>
 #include <QWidget>
 #include <future>
-#include <memory>
 
 namespace hangman {
 
@@ -26,7 +24,6 @@ QRect twipsRect(int left, int top, int width, int height);
 class Picture : public QWidget {
 public:
     Picture(const QString& resource, QWidget* parent);
-    ~Picture() override;
     bool hasArt();
 
     // Draws the given pictures at their present sizes on a second thread, one after the
@@ -39,7 +36,6 @@ protected:
 
 private:
     QString resource_;
-    std::unique_ptr<QSvgRenderer> renderer_; // for hasArt
     std::future<QImage> ahead_;
     QImage drawn_;
 };

@@ -24,18 +24,16 @@ public:
     QString key() const override { return QStringLiteral("wordlatch-svg"); }
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
-        QSize fitted = QSvgRenderer(Svg).defaultSize();
-        if (!fitted.isNull()) fitted.scale(size, Qt::KeepAspectRatio);
-        return fitted;
+        return Fitted(QSvgRenderer(Svg), size);
     }
 
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
         const QString cacheKey =
             QStringLiteral("wordlatch-svg-icon-%1-%2x%3-%4").arg(Path).arg(size.width()).arg(size.height()).arg(int(mode));
         QPixmap pm;
         if (QPixmapCache::find(cacheKey, &pm)) return pm;
         QSvgRenderer renderer(Svg);
-        const QSize fitted = actualSize(size, mode, state);
+        const QSize fitted = Fitted(renderer, size);
         if (!renderer.isValid() || fitted.isEmpty()) return {};
         QImage image(fitted, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
@@ -62,6 +60,12 @@ public:
     }
 
 private:
+    static QSize Fitted(const QSvgRenderer& renderer, const QSize& size) {
+        QSize fitted = renderer.defaultSize();
+        if (!fitted.isNull()) fitted.scale(size, Qt::KeepAspectRatio);
+        return fitted;
+    }
+
     QString Path;
     QByteArray Svg;
 };

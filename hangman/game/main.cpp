@@ -1,4 +1,5 @@
 // Tobbin Hangman: the game window with its sound player; ends with its exit sequence.
+#include "FontsAhead.h"
 #include "Form1.h"
 #include "MciInterpreter.h"
 #include "LazyWaveBackend.h"
@@ -7,7 +8,9 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    std::jthread fontConfig = puzzles::ReadFontConfigAhead();
     QApplication app(argc, argv);
+    fontConfig.join();
     puzzles::InstallStartupProbe(app);
     hm::LazyWaveBackend speakers;
     hm::MciInterpreter mci(&speakers);

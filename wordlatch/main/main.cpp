@@ -28,8 +28,9 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
+    std::jthread fontConfig = puzzles::ReadFontConfigAhead();
     TWordlatchQApp qtApp(argc, argv);
-    const auto fonts = puzzles::LoadFontsAhead();
+    fontConfig.join();
     puzzles::InstallStartupProbe(qtApp);
     wl::TWordlatchApp app(wl::RealServices(), wl::TStartUp::MainWindowFirst);
     qtApp.App = &app;

@@ -115,8 +115,12 @@ void Form1::createControls(QWidget* client) {
         box->setAlignment(Qt::AlignCenter);
         box->setFocusPolicy(Qt::NoFocus);
         box->setContextMenuPolicy(Qt::NoContextMenu);
-        box->setStyleSheet("QLineEdit { background: rgb(192,192,192); color: rgb(0,0,128);"
-                           " padding: 0px; }");
+        // Navy letters on light grey, edge to edge: colours of its own rather than a style
+        // sheet, which would give each of the boxes a style engine of its own to build.
+        QPalette colours = box->palette();
+        colours.setColor(QPalette::Base, QColor(192, 192, 192));
+        colours.setColor(QPalette::Text, QColor(0, 0, 128));
+        box->setPalette(colours);
         box->installEventFilter(this);
         Text1[k] = box;
     }

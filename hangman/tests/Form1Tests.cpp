@@ -351,6 +351,16 @@ TEST_F(GameWindow, ControlsSitAtTheirDesignedPlaces) {
     EXPECT_EQ(place("StatusBar1"), QRect(0, 388, 365, 17));
     // 615 + 8 x 260 = 2695 twips behind a ten-letter word.
     EXPECT_EQ(place("Picture1"), QRect(16, 191, 180, 27));
+    // A letter box is light grey edge to edge, its letter navy.
+    clickLetters("D");
+    const QImage box = control("Text1_3")->grab().toImage();
+    const QColor grey(192, 192, 192);
+    for (const QPoint corner : {QPoint(0, 0), QPoint(16, 0), QPoint(0, 24), QPoint(16, 24)})
+        EXPECT_EQ(box.pixelColor(corner), grey);
+    int navy = 0;
+    for (int y = 0; y < box.height(); ++y)
+        for (int x = 0; x < box.width(); ++x) navy += box.pixelColor(x, y) == QColor(0, 0, 128);
+    EXPECT_GT(navy, 10);
 }
 
 TEST_F(GameWindow, TheCloseBoxAndExitCloseTheSoundsAndEndTheProgram) {

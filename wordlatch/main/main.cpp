@@ -1,4 +1,5 @@
 // Program entry of the crossword program.
+#include "DeferredIcons.h"
 #include "FontsAhead.h"
 #include "StartupProbe.h"
 #include "WordlatchApp.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     std::jthread fontConfig = puzzles::ReadFontConfigAhead();
     TWordlatchQApp qtApp(argc, argv);
     fontConfig.join();
+    puzzles::InstallDeferredExtensionIcons(qtApp);
     puzzles::InstallStartupProbe(qtApp);
     wl::TWordlatchApp app(wl::RealServices(), wl::TStartUp::MainWindowFirst);
     qtApp.App = &app;

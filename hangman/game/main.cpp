@@ -1,4 +1,5 @@
 // Tobbin Hangman: the game window with its sound player; ends with its exit sequence.
+#include "DeferredIcons.h"
 #include "FontsAhead.h"
 #include "Form1.h"
 #include "MciInterpreter.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     std::jthread fontConfig = puzzles::ReadFontConfigAhead();
     QApplication app(argc, argv);
     fontConfig.join();
+    puzzles::InstallDeferredExtensionIcons(app);
     puzzles::InstallStartupProbe(app);
     hm::LazyWaveBackend speakers;
     hm::MciInterpreter mci(&speakers);

@@ -21,8 +21,6 @@ int TitleBarHeight(Qt::WindowFlags flags) {
 } // namespace
 
 TSystemMetrics QtSystemMetrics() {
-    // The bar is made first: making it needs no font, so the font list loading
-    // ahead (FontsAhead) gets on meanwhile.
     QMenuBar bar;
     bar.addMenu(QStringLiteral("&File"));
     TSystemMetrics m;

@@ -201,4 +201,9 @@ void AppendToFile(const fs::path& target, std::string_view record, std::string_v
     if (const int closeError = fd.Close()) Fail(closeError);
 }
 
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
 } // namespace puzzles

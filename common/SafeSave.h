@@ -39,4 +39,9 @@ void WriteWholeFile(const std::filesystem::path& target, std::string_view bytes)
 void AppendToFile(const std::filesystem::path& target, std::string_view record,
                   std::string_view lineBreak = "\r\n");
 
+// True when a and b name one file on disk (the same device and inode), however
+// they are spelt: through a symbolic link, a hard link or another relative path.
+// False when either does not exist.
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
 } // namespace puzzles

@@ -15,6 +15,7 @@
 namespace fs = std::filesystem;
 using puzzles::AppendToFile;
 using puzzles::ESaveError;
+using puzzles::SameFile;
 using puzzles::WriteWholeFile;
 
 namespace {
@@ -87,6 +88,13 @@ TEST_F(SafeSave, WritesThroughLinksAndKeepsModeOwnerAndHardLinks) {
     EXPECT_EQ(Read(real), "new bytes");
     EXPECT_EQ(Read(dir / "hard.xwd"), "new bytes") << "the hard link is not split";
     EXPECT_EQ(Mode(real), 0640u);
+    // Commands that must not write onto the open file know it by any of its names.
+    EXPECT_TRUE(SameFile(dir / "link.xwd", real));
+    EXPECT_TRUE(SameFile(dir / "hard.xwd", dir / "." / "link.xwd"));
+    Write(dir / "other.xwd", "new bytes");
+    EXPECT_FALSE(SameFile(dir / "other.xwd", real)) << "equal bytes are not the same file";
+    EXPECT_FALSE(SameFile(dir / "missing.xwd", dir / "missing.xwd"));
+    fs::remove(dir / "other.xwd");
 
     fs::remove(dir / "hard.xwd");
     WriteWholeFile(real, "through a temporary file");

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <tuple>
 
 namespace wl {
@@ -28,10 +29,15 @@ constexpr int ValueLeft = CaptionLeft + CaptionWidth + 4;
 constexpr int ValueWidth = 18;
 constexpr int RowHeight = 17;
 
+// The window's size and the identification line's place when the line fits.
+constexpr QSize FormSize{426, 235};
+constexpr QRect IdLine{177, 8, 241, 22};
+constexpr QPoint CloseButton{338, 196};
+
 } // namespace
 
 TAnalysisForm::TAnalysisForm(const TDemProcs& procs) : Procs(procs) {
-    SetUpSilverDialog(*this, "AnalysisForm", "Puzzle Analysis", {426, 235});
+    SetUpSilverDialog(*this, "AnalysisForm", "Puzzle Analysis", FormSize);
     setAutoFillBackground(true);
 
     int top = 10;
@@ -70,7 +76,7 @@ TAnalysisForm::TAnalysisForm(const TDemProcs& procs) : Procs(procs) {
     IDLbl->setFont(PixelFont("Arial", 15, true));
     SetTextColor(IDLbl, QColor(0, 0, 128));
     IDLbl->setAlignment(Qt::AlignCenter);
-    IDLbl->setGeometry(177, 8, 241, 22);
+    IDLbl->setGeometry(IdLine);
 
     auto* box = new QFrame(this);
     box->setObjectName("LtrFrame");
@@ -84,7 +90,7 @@ TAnalysisForm::TAnalysisForm(const TDemProcs& procs) : Procs(procs) {
 
     BitBtn1 = new QPushButton("&Close", this);
     BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setGeometry(338, 196, 80, 28);
+    BitBtn1->setGeometry(QRect(CloseButton, QSize(80, 28)));
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -111,7 +117,18 @@ void TAnalysisForm::FormShow() {
     SetTextColor(Ltr2Caption, twoLetters);
     SetTextColor(Ltr2Lbl, twoLetters);
     IDLbl->setText(FromWin1252(IdentificationLine(Counts, Procs.Puzzle.Side())));
+    FitIdLine();
     LtrBox->update();
+}
+
+void TAnalysisForm::FitIdLine() {
+    // Two long first words outgrow the line's place: the line, the window and
+    // its Close button widen to the right so that the whole line shows.
+    const int needed = IDLbl->fontMetrics().horizontalAdvance(IDLbl->text()) + 8;
+    const int grow = std::max(0, needed - IdLine.width());
+    IDLbl->setGeometry(IdLine.adjusted(0, 0, grow, 0));
+    setFixedSize(FormSize.grownBy({0, 0, grow, 0}));
+    BitBtn1->move(CloseButton + QPoint(grow, 0));
 }
 
 void TAnalysisForm::LtrBoxPaint(QPainter& painter) {

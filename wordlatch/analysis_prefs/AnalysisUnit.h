@@ -42,6 +42,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void FitIdLine();
+
     const TDemProcs& Procs;
 };
 

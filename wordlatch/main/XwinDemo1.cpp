@@ -264,6 +264,12 @@ void TDemMainForm::LettersBtnClick() {
 }
 
 void TDemMainForm::AutoclueBtnClick() {
+    // Already open (perhaps behind the grid): brought to the front, its walk kept.
+    if (App.AutoclueForm->isVisible()) {
+        App.AutoclueForm->raise();
+        App.AutoclueForm->activateWindow();
+        return;
+    }
     if (!GridComplete(App.DemProcs.Puzzle) &&
         App.Prompts->Warning("Running Autoclue before completing puzzle is not recommended. "
                              "Start Autoclue anyway?",

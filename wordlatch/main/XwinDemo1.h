@@ -37,8 +37,8 @@ inline constexpr const char* InvertQuestion =
 inline constexpr const char* TurnQuestion =
     "Turning the grid clears all its letters and clues. Turn it anyway?";
 inline constexpr const char* FlipQuestion =
-    "The flipped grid numbers some clued words past word 179; their clues will be cleared. "
-    "Flip it anyway?";
+    "Flipping the grid clears some clue texts: those of words it numbers past word 179 and "
+    "those no word is linked to. Flip it anyway?";
 inline constexpr const char* BylineLabel = "Byline (at most 60 characters):";
 inline constexpr const char* BylineTooLong = "A byline holds at most 60 characters.";
 inline constexpr const char* CopyOverOpenPuzzle =

@@ -5,12 +5,12 @@
 #include "AutoclueTools.h"
 #include "DemoAutoUnit.h"
 #include "DemoGridUnit.h"
+#include "SafeSave.h"
 #include "Transforms.h"
 #include "Win1252.h"
 #include "WordlatchApp.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QLabel>
 
 namespace wl {
@@ -28,10 +28,6 @@ QString LossQuestion(TTransform t) {
         break;
     }
     return FlipQuestion;
-}
-
-bool SameFile(const QString& a, const QString& b) {
-    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
 } // namespace
@@ -77,8 +73,8 @@ void TDemMainForm::CopyGridAs1Click() {
     TDemProcs& procs = App.DemProcs;
     const QString path = AskNewXwdFile("Copy grid as");
     if (path.isEmpty()) return;
-    // The bare grid over the open puzzle's own file would lose that puzzle.
-    if (SameFile(path, QString::fromStdString(procs.PuzzleFileName))) {
+    // The bare grid over the open puzzle's own file, by any of its names, would lose that puzzle.
+    if (puzzles::SameFile(path.toStdString(), procs.PuzzleFileName)) {
         App.Prompts->ErrorBox(CopyOverOpenPuzzle);
         return;
     }

@@ -61,6 +61,7 @@ struct TLinkedClue {
     int X;
     int Y;
     bool Across;
+    int Entry;
     TXwdString Text;
 };
 
@@ -70,19 +71,29 @@ std::vector<TLinkedClue> LinkedClues(const TXwdPuzzle& p) {
     for (const TNumberedSquare& s : NumberGrid(p)) {
         const TClueIndexPair& index = p.Index(s.X, s.Y);
         if (s.AcrossWord && entry(index.AcrossClue))
-            linked.push_back({s.X, s.Y, true, p.Clue(index.AcrossClue)});
+            linked.push_back({s.X, s.Y, true, index.AcrossClue, p.Clue(index.AcrossClue)});
         if (s.DownWord && entry(index.DownClue))
-            linked.push_back({s.X, s.Y, false, p.Clue(index.DownClue)});
+            linked.push_back({s.X, s.Y, false, index.DownClue, p.Clue(index.DownClue)});
     }
     return linked;
 }
 
-// Flips the grid; returns how many clues found no entry.
+// Clue texts that no word's first square links to: Flip has no word to carry them to.
+int UnlinkedTexts(const TXwdPuzzle& p, const std::vector<TLinkedClue>& linked) {
+    std::vector<bool> used(MaxWords + 1);
+    for (const TLinkedClue& c : linked) used[std::size_t(c.Entry)] = true;
+    int count = 0;
+    for (int e = 1; e <= MaxWords; ++e) count += !used[std::size_t(e)] && p.Clue(e).Bytes[0] != 0;
+    return count;
+}
+
+// Flips the grid; returns how many clue texts it lost: those no word links to
+// and those whose word it numbers past the last entry.
 int Flip(TXwdPuzzle& p) {
     const std::vector<TLinkedClue> linked = LinkedClues(p);
+    int lost = UnlinkedTexts(p, linked);
     Remap(p, [](int x, int y) { return std::pair{y, x}; });
     ClearClues(p);
-    int lost = 0;
     for (const TNumberedSquare& s : NumberGrid(p)) {
         for (const TLinkedClue& c : linked) {
             // The across word at (x, y) is now the down word at (y, x), and the other way round.

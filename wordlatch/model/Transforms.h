@@ -13,7 +13,8 @@ enum class TTransform {
 };
 
 // Whether `t` would lose something: Invert and Turn lose every letter (answer
-// and solver's) and clue, Flip only the clues of words it numbers past MaxWords.
+// and solver's) and clue, Flip only the clues of words it numbers past MaxWords
+// and clue texts that no word links to.
 bool TransformLoses(const TXwdPuzzle& p, TTransform t);
 
 // Applies `t` to the grid, clearing what TransformLoses names. Flip keeps

@@ -92,11 +92,22 @@ TEST_F(AnalysisPrefsTest, AnalysisCountsTheGridAgainEachTimeItIsShown) {
     ShowAnalysis();
     EXPECT_EQ(form.IDLbl->text(), "INCOMPLETE");
 
-    // All black: no word, no average.
+    // Two full-width first words: the whole line shows, inside the window.
+    Construct({"ABCDEFGHIJK", "###########", "WWWWWWWWWMW"});
+    ShowAnalysis();
+    EXPECT_EQ(form.IDLbl->text(), "ABCDEFGHIJK - WWWWWWWWWMW    11x");
+    EXPECT_LE(form.IDLbl->fontMetrics().horizontalAdvance(form.IDLbl->text()),
+              form.IDLbl->contentsRect().width());
+    EXPECT_LE(form.IDLbl->geometry().right(), form.width() - 8);
+    EXPECT_LE(form.BitBtn1->geometry().right(), form.width() - 8);
+    Grab(form, "analysis-long.png");
+
+    // All black: no word, no average; the window is back to its own size.
     Construct({});
     ShowAnalysis();
     EXPECT_EQ(form.AvgLbl->text(), "-");
     EXPECT_EQ(form.IDLbl->text(), " -     11x");
+    EXPECT_EQ(form.size(), QSize(426, 235));
 }
 
 TEST_F(AnalysisPrefsTest, LetterTableDrawsCountedLettersInMaroonAndMissingOnesInWhite) {

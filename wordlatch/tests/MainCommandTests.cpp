@@ -169,6 +169,13 @@ TEST_F(MainWindowTest, AutoclueOnAnIncompleteGridWarnsFirst) {
     EXPECT_FALSE(App->AutoclueForm->isVisible());
     Main->AutoclueBtn->click(); // Yes
     EXPECT_TRUE(App->AutoclueForm->isVisible());
+    // Asked again while open: no second warning, the editor comes to the front.
+    const std::size_t asked = Boxes->Shown.size();
+    App->DemGridForm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == App->DemGridForm.get(); }));
+    Main->AutoclueBtn->click();
+    EXPECT_EQ(Boxes->Shown.size(), asked);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == App->AutoclueForm.get(); }));
     // Grid design closes the clue-writing window.
     Main->SquaresBtn->click();
     EXPECT_FALSE(App->AutoclueForm->isVisible());

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 using namespace wl;
 namespace fs = std::filesystem;
@@ -131,13 +132,18 @@ TEST_F(XwdFile, GridSideOutsideOneToTwentyThreeIsRefused) {
     }
 }
 
-TEST_F(XwdFile, MissingFileRaisesTheSystemText) {
-    TDemProcs d;
-    try {
-        d.LoadPuzzle(Path("nowhere.xwd"));
-        FAIL() << "no exception";
-    } catch (const EInOutError& e) {
-        EXPECT_STREQ(e.what(), "No such file or directory");
+TEST_F(XwdFile, MissingFileOrAFolderInItsPlaceRaisesTheSystemText) {
+    fs::create_directory(dir / "folder.xwd");
+    const std::pair<const char*, const char*> cases[] = {
+        {"nowhere.xwd", "No such file or directory"}, {"folder.xwd", "Is a directory"}};
+    for (const auto& [name, text] : cases) {
+        TDemProcs d;
+        try {
+            d.LoadPuzzle(Path(name));
+            ADD_FAILURE() << name << ": no exception";
+        } catch (const EInOutError& e) {
+            EXPECT_STREQ(e.what(), text);
+        }
     }
 }
 

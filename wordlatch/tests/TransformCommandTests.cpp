@@ -14,6 +14,7 @@
 #include "Win1252.h"
 
 #include <cstring>
+#include <unistd.h>
 
 namespace wl::fakes {
 namespace {
@@ -136,12 +137,20 @@ TEST_F(TransformCommandTest, BylineIsEditedShownSavedAndRefusedWhenItCannotBeSto
 
 TEST_F(TransformCommandTest, CopyGridAsWritesTheBlackSquaresOnlyAndKeepsThePuzzleOpen) {
     NewDesign();
+    Procs->SavePuzzle(Path("design.xwd").toStdString());
+    const QByteArray saved = FileBytes(Path("design.xwd"));
     Procs->PuzzleChanged = true;
     const TXwdPuzzle open = Procs->Puzzle;
-    // Refused: another extension, the open puzzle's own file; then Cancel.
-    Dialogs->Answers = {Path("copy.txt"), Path("design.xwd"), QString()};
-    for (int i = 0; i < 3; ++i) Main->CopyGridAs1->trigger();
-    EXPECT_EQ(BoxTexts(), (QStringList{"Not a valid XWD puzzle.", CopyOverOpenPuzzle}));
+    ASSERT_TRUE(QFile::link(Path("design.xwd"), Path("link.xwd")));
+    ASSERT_EQ(::link(QFile::encodeName(Path("design.xwd")), QFile::encodeName(Path("hard.xwd"))), 0);
+    // Refused: another extension, the open puzzle's own file by its name, a
+    // symbolic and a hard link to it; then Cancel.
+    Dialogs->Answers = {Path("copy.txt"), Path("design.xwd"), Path("link.xwd"), Path("hard.xwd"),
+                        QString()};
+    for (int i = 0; i < 5; ++i) Main->CopyGridAs1->trigger();
+    EXPECT_EQ(BoxTexts(), (QStringList{"Not a valid XWD puzzle.", CopyOverOpenPuzzle,
+                                       CopyOverOpenPuzzle, CopyOverOpenPuzzle}));
+    EXPECT_EQ(FileBytes(Path("design.xwd")), saved);
     EXPECT_TRUE(Dialogs->Shown[0].Save && Dialogs->Shown[0].OverwritePrompt);
     EXPECT_EQ(Dialogs->Shown[0].DefaultExt, "XWD");
     EXPECT_FALSE(QFile::exists(Path("copy.txt")));

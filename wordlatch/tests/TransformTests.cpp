@@ -125,6 +125,14 @@ TEST(FlipTransform, CluesNumberedPastTheWordLimitAreLostAndThatIsAskedFirst) {
     }
 }
 
+TEST(FlipTransform, AClueTextNoWordLinksToIsALossToAskAbout) {
+    TXwdPuzzle p = Clued(11, [](int x, int y) { return x == 3 && y == 9; });
+    p.Clue(MaxWords).SetText("kept for a later word");
+    EXPECT_TRUE(TransformLoses(p, TTransform::Flip));
+    p.Clue(MaxWords).Clear();
+    EXPECT_FALSE(TransformLoses(p, TTransform::Flip)) << "an empty entry is no loss";
+}
+
 TEST(PatternTransforms, TurnAndInvertAskWhenLettersOrCluesWouldGoAndClearThem) {
     struct TRow {
         TTransform T;

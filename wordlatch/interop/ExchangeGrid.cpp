@@ -25,11 +25,20 @@ std::string WordName(int number, bool across) {
     return std::to_string(number) + (across ? " Across" : " Down");
 }
 
+// A text of the file in quotes, on one line: each run of line breaks, tabs
+// and other control characters shows as one space.
 std::string Quoted(std::string_view text) {
     std::string quoted(1, '"');
-    quoted += text;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (std::uint8_t(text[i]) >= 32) quoted += text[i];
+        else if (i == 0 || std::uint8_t(text[i - 1]) >= 32) quoted += ' ';
+    }
     quoted += '"';
     return quoted;
+}
+
+std::string Count(std::size_t n, const char* thing) {
+    return std::to_string(n) + " " + thing + (n == 1 ? "" : "s");
 }
 
 std::string Listed(const std::vector<std::string>& items) {
@@ -169,8 +178,8 @@ TReadResult ToRecord(const TExchangePuzzle& in) {
         return refuse("The puzzle has " + std::to_string(words) +
                       " words; Wordlatch puzzles have at most 179.");
     if (in.CluesInWalkOrder && in.Clues.size() != std::size_t(words))
-        return refuse("The file holds " + std::to_string(in.Clues.size()) + " clues but its grid has " +
-                      std::to_string(words) + " words.");
+        return refuse("The file holds " + Count(in.Clues.size(), "clue") + " but its grid has " +
+                      Count(std::size_t(words), "word") + ".");
 
     std::vector<std::string> unplaced, cut, notWin1252;
     const auto byEntry = PlaceClues(in, squares, words, unplaced);
@@ -199,32 +208,60 @@ TReadResult ToRecord(const TExchangePuzzle& in) {
     if (!exact) notWin1252.push_back("the author");
     p.Byline.SetText(author);
 
-    auto& w = r.Warnings;
+    auto& w = r.Misfits.Changes;
     if (in.Width != in.Height)
         w.push_back("The grid is " + size + " squares; black squares are added to make it " +
                     std::to_string(p.GridSize) + " x " + std::to_string(p.GridSize) + ".");
-    if (in.Diagramless) w.push_back("The puzzle is diagramless; its black squares will show.");
     if (!losses.Rebus.empty())
         w.push_back("Squares holding more than one letter keep only the first: " + Listed(losses.Rebus) + ".");
     if (!losses.NotLetters.empty())
         w.push_back("Answers that are not letters A-Z become \"?\": " + Listed(losses.NotLetters) + ".");
     if (!losses.Player.empty())
         w.push_back("Solver's entries that are not one letter A-Z keep only a first letter or are dropped: " + Listed(losses.Player) + ".");
-    if (losses.Circles)
-        w.push_back("The circles in " + std::to_string(losses.Circles) + " squares are not kept.");
     w.insert(w.end(), cut.begin(), cut.end());
     if (!unplaced.empty()) w.push_back("Clues without a word in the grid are not kept: " + Listed(unplaced) + ".");
     if (author.size() > std::size_t(MaxClueLength)) w.push_back("The author is cut to 60 characters.");
     if (!notWin1252.empty())
         w.push_back("Characters outside Windows-1252 become \"?\" in " + Listed(notWin1252) + ".");
-    if (!in.Copyright.empty()) w.push_back("The copyright line " + Quoted(in.Copyright) + " is not kept.");
-    if (!in.Notes.empty()) w.push_back("The notes are not kept: " + Quoted(in.Notes));
     w.insert(w.end(), in.Dropped.begin(), in.Dropped.end());
-    r.MustAsk = !w.empty();
+
+    auto& n = r.Misfits.Notices;
+    if (!HasAnswers(p)) n.push_back("The file holds no answers, so a solution cannot be checked.");
+    if (in.Diagramless) n.push_back("The puzzle is diagramless; its black squares will show.");
+    if (losses.Circles == 1) n.push_back("The circle in 1 square is not kept.");
+    if (losses.Circles > 1) n.push_back("The circles in " + std::to_string(losses.Circles) + " squares are not kept.");
+    if (!in.Copyright.empty()) n.push_back("The copyright line " + Quoted(in.Copyright) + " is not kept.");
+    if (!in.Notes.empty()) n.push_back("The notes " + Quoted(in.Notes) + " are not kept.");
     r.Title = in.Title;
     r.Copyright = in.Copyright;
     r.Notes = in.Notes;
     return r;
+}
+
+bool HasAnswers(const TXwdPuzzle& p) {
+    for (int x = 1; x <= p.Side(); ++x)
+        for (int y = 1; y <= p.Side(); ++y)
+            if (!p.IsBlack(x, y) && p.Solution(x, y) != NoLetter) return true;
+    return false;
+}
+
+TMisfits ExportMisfits(TExchangeFormat format, const TXwdPuzzle& p, std::string_view title) {
+    TMisfits m;
+    if (format == TExchangeFormat::Xwd && !title.empty())
+        m.Notices.push_back("The title " + Quoted(title) + " is not kept.");
+    if (format != TExchangeFormat::Puz) return m;
+    // Other programs take "?" for the answer itself, not for a letter still unknown.
+    std::vector<std::string> unknown;
+    for (int y = 1; y <= p.Side(); ++y)
+        for (int x = 1; x <= p.Side(); ++x)
+            if (p.Solution(x, y) == UnknownLetter) unknown.push_back(Square(x, y));
+    if (!unknown.empty())
+        m.Changes.push_back("Squares whose letter is unknown are written with the answer \"?\": " +
+                            Listed(unknown) + ".");
+    bool exact = true;
+    Utf8To1252(title, &exact);
+    if (!exact) m.Notices.push_back("Characters outside Windows-1252 become \"?\" in the title.");
+    return m;
 }
 
 TExchangePuzzle FromRecord(const TXwdPuzzle& p, std::string_view title) {

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstring>
-#include <filesystem>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace wl {
 
@@ -16,10 +19,39 @@ std::optional<TExchangeFormat> FormatOfFile(std::string_view fileName) {
     return std::nullopt;
 }
 
-std::string OpenQuestion(const TReadResult& result) {
-    std::string text = "Not everything in this file fits a Wordlatch puzzle:\n";
-    for (const auto& warning : result.Warnings) text += "\n" + warning;
-    return text + "\n\nOpen it anyway?";
+std::vector<std::string> TMisfits::All() const {
+    std::vector<std::string> all = Changes;
+    all.insert(all.end(), Notices.begin(), Notices.end());
+    return all;
+}
+
+TMisfits& TMisfits::operator+=(const TMisfits& more) {
+    Changes.insert(Changes.end(), more.Changes.begin(), more.Changes.end());
+    Notices.insert(Notices.end(), more.Notices.begin(), more.Notices.end());
+    return *this;
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file) {
+    const auto failed = [](int error) {
+        return EExchangeError(std::string("The file cannot be read: ") + std::strerror(error) + ".");
+    };
+    const struct TDescriptor {
+        int Fd;
+        ~TDescriptor() {
+            if (Fd >= 0) ::close(Fd);
+        }
+    } in{::open(file.c_str(), O_RDONLY | O_CLOEXEC)};
+    struct stat info {};
+    if (in.Fd < 0 || ::fstat(in.Fd, &info) != 0) throw failed(errno);
+    if (S_ISDIR(info.st_mode)) throw EExchangeError("This is a folder, not a puzzle file.");
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(in.Fd, buffer, sizeof buffer);
+        if (n == 0) return bytes;
+        if (n > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+        else if (errno != EINTR) throw failed(errno);
+    }
 }
 
 TReadResult ReadXwd(std::span<const std::uint8_t> bytes) {

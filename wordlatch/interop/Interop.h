@@ -10,6 +10,7 @@
 #include "DemoProcsUnit.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -32,8 +33,29 @@ struct TReadOptions {
     bool IgnoreChecksums = false;
 };
 
+// What a conversion cannot carry over as it is, in the order to list it.
+struct TMisfits {
+    // Changes to the grid, letters or clues (padding, rebus squares, cut clues,
+    // replaced characters ...), one text per kind (cut clues list each clue):
+    // go on only with the user's consent.
+    std::vector<std::string> Changes;
+    // What the other side has no place for at all and leaves out (title,
+    // copyright, notes, circles, missing answers ...): told, then go on.
+    std::vector<std::string> Notices;
+
+    bool MustAsk() const { return !Changes.empty(); }
+    bool Empty() const { return Changes.empty() && Notices.empty(); }
+    // Changes, then notices.
+    std::vector<std::string> All() const;
+    TMisfits& operator+=(const TMisfits& more);
+};
+
+// The text of a .puz file's failed checksums (TReadResult::Error).
+inline constexpr const char* DamagedPuzText =
+    "The checksums of the .puz file do not match its contents; the file may be damaged.";
+
 // What reading a file found. Open the record only when Error is empty and,
-// if MustAsk, the user agreed after seeing Warnings.
+// if Misfits.MustAsk(), the user agreed after seeing the list.
 struct TReadResult {
     TXwdPuzzle Puzzle{};
     // Non-empty: the file cannot be opened; the text tells the user why.
@@ -43,14 +65,12 @@ struct TReadResult {
     // again with TReadOptions::Key. Error holds the text to show.
     bool KeyNeeded = false;
     // A .puz file's checksums do not match: the file may be damaged. Error
-    // holds the text; the window may offer to read again with IgnoreChecksums.
+    // holds DamagedPuzText; the window may offer to read again with IgnoreChecksums.
     bool ChecksumsFailed = false;
-    // What does not fit the record and would be changed or lost, one text per
-    // kind of loss (cut clues list each clue).
-    std::vector<std::string> Warnings;
-    // Warnings is not empty: ask before opening.
-    bool MustAsk = false;
-    // Texts of the file that the record has no place for (also in Warnings).
+    // What the record changes or leaves out of the file. The title is not in
+    // it: ExportMisfits tells whether the target can hold it.
+    TMisfits Misfits;
+    // Texts of the file that the record has no place for.
     std::string Title;
     std::string Copyright;
     std::string Notes;
@@ -58,8 +78,12 @@ struct TReadResult {
     bool Ok() const { return Error.empty(); }
 };
 
-// A question for the user built from Warnings, ending "Open it anyway?".
-std::string OpenQuestion(const TReadResult& result);
+// Some white square has an answer ("?" included): a solution can be scored.
+bool HasAnswers(const TXwdPuzzle& puzzle);
+
+// The whole file's bytes. Raises EExchangeError telling why it cannot be read
+// (missing, a folder, no permission, an I/O error).
+std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file);
 
 TReadResult ReadPuz(std::span<const std::uint8_t> bytes, const TReadOptions& options = {});
 TReadResult ReadIpuz(std::span<const std::uint8_t> bytes);
@@ -89,6 +113,10 @@ std::string WritePuz(const TXwdPuzzle& puzzle, std::string_view title);
 std::string WriteIpuz(const TXwdPuzzle& puzzle, std::string_view title);
 std::string WriteXwd(const TXwdPuzzle& puzzle);
 std::string WriteExchange(TExchangeFormat format, const TXwdPuzzle& puzzle, std::string_view title);
+// What writing the record and title in a format changes or leaves out: the
+// title in an XWD file, its characters outside Windows-1252 and "?" squares
+// in a .puz file.
+TMisfits ExportMisfits(TExchangeFormat format, const TXwdPuzzle& puzzle, std::string_view title);
 
 // ---- .puz details, public for tests and the key check ----
 

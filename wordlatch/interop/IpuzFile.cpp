@@ -58,12 +58,22 @@ bool IsCrossword(const QJsonValue& kind) {
     return false;
 }
 
+// The JSON inside a JSONP wrapping, "ipuz(...)" with an optional ";", as
+// some sites serve .ipuz files; other text as it is.
+QByteArray WithoutCallback(const QByteArray& text) {
+    QByteArray json = text.trimmed();
+    if (json.endsWith(';')) json.chop(1);
+    json = json.trimmed();
+    return json.startsWith("ipuz(") && json.endsWith(')') ? json.mid(5, json.size() - 6) : text;
+}
+
 } // namespace
 
 TReadResult ReadIpuz(std::span<const std::uint8_t> bytes) {
     QJsonParseError error;
     const auto doc = QJsonDocument::fromJson(
-        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())), &error);
+        WithoutCallback(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))),
+        &error);
     if (error.error != QJsonParseError::NoError)
         return Refused("The .ipuz file is not valid JSON: " + Utf8(error.errorString()) + " at character " +
                        std::to_string(error.offset) + ".");

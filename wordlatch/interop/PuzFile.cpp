@@ -174,9 +174,13 @@ std::string UnscrambleLetters(std::string_view letters, int key) {
     return s;
 }
 
-TReadResult ReadPuz(std::span<const std::uint8_t> b, const TReadOptions& options) {
-    if (b.size() < HeaderSize || std::memcmp(b.data() + 2, Magic.data(), Magic.size()) != 0)
-        return Refused("This is not a .puz crossword file.");
+TReadResult ReadPuz(std::span<const std::uint8_t> file, const TReadOptions& options) {
+    // Some files carry bytes before the header (a file name, say): it starts
+    // two bytes, the global checksum, before the first magic text.
+    const auto magic = std::search(file.begin(), file.end(), Magic.begin(), Magic.end());
+    if (magic == file.end() || magic - file.begin() < 2) return Refused("This is not a .puz crossword file.");
+    const auto b = file.subspan(std::size_t(magic - file.begin() - 2));
+    if (b.size() < HeaderSize) return Refused(CutShort);
     const int w = b[0x2C], h = b[0x2D];
     const std::size_t area = std::size_t(w * h), clueCount = U16(b, 0x2E);
     const std::uint16_t state = U16(b, 0x32);
@@ -219,7 +223,7 @@ TReadResult ReadPuz(std::span<const std::uint8_t> b, const TReadOptions& options
         pos += 8 + length + 1;
     }
     if ((damaged || !SameChecksums(b, Checksums(b, solution, player, text))) && !options.IgnoreChecksums) {
-        TReadResult r = Refused("The checksums of the .puz file do not match its contents; the file may be damaged.");
+        TReadResult r = Refused(DamagedPuzText);
         r.ChecksumsFailed = true;
         return r;
     }
@@ -232,7 +236,9 @@ TReadResult ReadPuz(std::span<const std::uint8_t> b, const TReadOptions& options
         const std::string letters = UnscrambleLetters(ColumnLetters(solution, w, h), key);
         const bool lettersOnly = std::all_of(letters.begin(), letters.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
         if (key != *options.Key || !lettersOnly || PuzChecksum(Bytes(letters)) != U16(b, 0x1E)) {
-            r.Error = "The key " + std::to_string(*options.Key) + " does not unlock this puzzle's solution.";
+            std::string typed = std::to_string(*options.Key);
+            if (key == *options.Key) typed.insert(0, 4 - std::min<std::size_t>(typed.size(), 4), '0');
+            r.Error = "The key " + typed + " does not unlock this puzzle's solution.";
             return r;
         }
         PutColumnLetters(solution, w, h, letters);

@@ -3,6 +3,7 @@
 #include "XwinDemo1.h"
 
 #include "DemoGridUnit.h"
+#include "DemoPrintUnit.h"
 #include "Interop.h"
 #include "SafeSave.h"
 #include "WordlatchApp.h"
@@ -10,22 +11,45 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace wl {
 
 namespace {
 
+// Writing onto a file the command must keep, by any of its names.
+constexpr const char* CopyOverOwnFile =
+    "The copy cannot be written over the open puzzle's own file. Choose another name.";
+constexpr const char* KeepsOriginal =
+    "%1 is the file %2 itself, which stays as it is: the puzzle cannot be kept beside it.";
+constexpr const char* ReplacesOpenPuzzle =
+    "%1 is the open puzzle's own file: open another puzzle before this file replaces it.";
+constexpr const char* NoAnswersOpening = "The puzzle opens for construction.";
+
 QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The misfits under a heading: told when nothing changes, else asked about;
+// false when the user declines the changes.
+bool MisfitsAccepted(TPrompts& prompts, const QString& heading, const TMisfits& misfits,
+                     const QString& after, const QString& question) {
+    if (misfits.Empty()) return true;
+    QString text = heading;
+    for (const auto& line : misfits.All()) text += "\n" + Utf8(line);
+    if (!after.isEmpty()) text += "\n\n" + after;
+    if (!misfits.MustAsk()) {
+        prompts.Inform(text);
+        return true;
+    }
+    return prompts.Confirm(text + "\n\n" + question, TPromptButtons::YesNo) == TPromptAnswer::Yes;
 }
 
 // The file's bytes read through the format's reader, asking for what it needs:
 // a locked solution's key, and whether to open a file whose checksums fail.
 // Nothing when the user declines.
 std::optional<TReadResult> ReadAsking(TPrompts& prompts, TExchangeFormat format,
-                                      const QByteArray& data) {
-    const std::span bytes(reinterpret_cast<const std::uint8_t*>(data.constData()),
-                          std::size_t(data.size()));
+                                      const std::vector<std::uint8_t>& bytes) {
     TReadOptions options;
     TReadResult result = ReadExchange(format, bytes, options);
     while (!result.Ok()) {
@@ -37,10 +61,10 @@ std::optional<TReadResult> ReadAsking(TPrompts& prompts, TExchangeFormat format,
         } else if (result.KeyNeeded) {
             const std::optional<QString> key = prompts.AskText(Utf8(result.Error), {}, 4);
             if (!key) return std::nullopt;
-            bool number = false;
-            const int typed = key->trimmed().toInt(&number);
-            if (!number) continue; // not a key at all: asked again
-            options.Key = typed;
+            static const QRegularExpression fourDigits("^[0-9]{4}$");
+            if (!fourDigits.match(key->trimmed()).hasMatch())
+                continue; // not a key at all: asked again
+            options.Key = key->trimmed().toInt();
         } else {
             return result;
         }
@@ -53,25 +77,38 @@ std::optional<TReadResult> ReadAsking(TPrompts& prompts, TExchangeFormat format,
 
 bool TDemMainForm::ImportPuzzle(const QString& path, TExchangeFormat format) {
     TDemProcs& procs = App.DemProcs;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        App.Prompts->ErrorBox(file.errorString());
+    // The puzzle lives on as an XWD file beside the original, which stays as it was.
+    const QFileInfo original(path);
+    const QString target = original.dir().filePath(original.completeBaseName() + ".xwd");
+    if (puzzles::SameFile(target.toStdString(), path.toStdString())) {
+        App.Prompts->ErrorBox(
+            QString(KeepsOriginal).arg(QFileInfo(target).fileName(), original.fileName()));
         return false;
     }
-    const std::optional<TReadResult> read = ReadAsking(*App.Prompts, format, file.readAll());
+    if (puzzles::SameFile(target.toStdString(), procs.PuzzleFileName)) {
+        App.Prompts->ErrorBox(QString(ReplacesOpenPuzzle).arg(QFileInfo(target).fileName()));
+        return false;
+    }
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = ReadFileBytes(path.toStdString());
+    } catch (const EExchangeError& e) {
+        App.Prompts->ErrorBox(Utf8(e.what()));
+        return false;
+    }
+    const std::optional<TReadResult> read = ReadAsking(*App.Prompts, format, bytes);
     if (!read) return false;
     const TReadResult& result = *read;
     if (!result.Ok()) {
         App.Prompts->ErrorBox(Utf8(result.Error));
         return false;
     }
-    if (!result.Warnings.empty() &&
-        App.Prompts->Confirm(Utf8(OpenQuestion(result)), TPromptButtons::YesNo) !=
-            TPromptAnswer::Yes)
+    TMisfits misfits = result.Misfits;
+    misfits += ExportMisfits(TExchangeFormat::Xwd, result.Puzzle, result.Title);
+    if (!MisfitsAccepted(*App.Prompts, "Not everything in this file fits a Wordlatch puzzle:\n",
+                         misfits, HasAnswers(result.Puzzle) ? QString() : NoAnswersOpening,
+                         "Open it anyway?"))
         return false;
-    // The puzzle lives on as an XWD file beside the original, which stays as it was.
-    const QFileInfo original(path);
-    const QString target = original.dir().filePath(original.completeBaseName() + ".xwd");
     if (QFileInfo::exists(target) &&
         App.Prompts->Confirm(QString(ReplaceXwdQuestion).arg(QFileInfo(target).fileName()),
                              TPromptButtons::YesNo) != TPromptAnswer::Yes)
@@ -83,6 +120,8 @@ bool TDemMainForm::ImportPuzzle(const QString& path, TExchangeFormat format) {
         return false;
     }
     procs.PuzzleFileName = target.toStdString();
+    // The title the XWD file cannot hold is the print title while the program runs.
+    App.DemPrintForm->RunTitles[procs.PuzzleFileName] = Utf8(result.Title);
     return true;
 }
 
@@ -110,13 +149,21 @@ void TDemMainForm::SavePuzzleAs1Click() {
         return;
     }
     // Another format is a copy; the open puzzle stays its XWD file.
+    if (puzzles::SameFile(path.toStdString(), procs.PuzzleFileName)) {
+        App.Prompts->ErrorBox(CopyOverOwnFile);
+        return;
+    }
+    const std::string title = current.completeBaseName().toStdString();
     std::string bytes;
     try {
-        bytes = WriteExchange(*format, procs.Puzzle, current.completeBaseName().toStdString());
+        bytes = WriteExchange(*format, procs.Puzzle, title);
     } catch (const EExchangeError& e) {
         App.Prompts->ErrorBox(Utf8(e.what()));
         return;
     }
+    if (!MisfitsAccepted(*App.Prompts, "Not everything in this puzzle fits the file:\n",
+                         ExportMisfits(*format, procs.Puzzle, title), {}, "Save it anyway?"))
+        return;
     Reported([&] { puzzles::WriteWholeFile(path.toStdString(), bytes); });
 }
 

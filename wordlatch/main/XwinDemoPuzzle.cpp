@@ -70,11 +70,14 @@ void TDemMainForm::Open1Click(bool forSolving) {
     const QString path = App.Services.FileDialogs->Execute(this, options);
     if (path.isEmpty()) return;
     const std::optional<TExchangeFormat> format = FormatOfFile(path.toStdString());
+    bool solving = forSolving;
     if (format && *format != TExchangeFormat::Xwd) {
         if (!ImportPuzzle(path, *format)) {
             ReloadPrevious();
             return;
         }
+        // Without answers there is nothing to score: such a puzzle is constructed first.
+        solving = forSolving && HasAnswers(procs.Puzzle);
     } else {
         try {
             procs.LoadPuzzle(path.toStdString());
@@ -85,7 +88,7 @@ void TDemMainForm::Open1Click(bool forSolving) {
         }
         procs.PuzzleFileName = path.toStdString();
     }
-    procs.PuzzleMode = forSolving ? ModeSolve : ModeLetters;
+    procs.PuzzleMode = solving ? ModeSolve : ModeLetters;
     ShowPuzzle();
 }
 

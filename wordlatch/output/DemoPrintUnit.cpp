@@ -105,7 +105,7 @@ void TDemPrintForm::FormShow() {
         PrnLbl->setText(Printer().printerName() + " on " +
                         (location.isEmpty() ? QString("the print server") : location));
     }
-    if (TitleEdit->text().isEmpty()) TitleEdit->setText(FileTitle(Procs.PuzzleFileName));
+    if (TitleEdit->text().isEmpty()) TitleEdit->setText(PuzzleTitle());
     PrintBar->setValue(0);
     PreparePrinter();
     Values = MeasureLayout(Printer());
@@ -153,6 +153,11 @@ void TDemPrintForm::PrintBtnClick() {
     accept();
 }
 
+QString TDemPrintForm::PuzzleTitle() const {
+    const auto run = RunTitles.find(Procs.PuzzleFileName);
+    return run != RunTitles.end() && !run->second.isEmpty() ? run->second : FileTitle(Procs.PuzzleFileName);
+}
+
 QColor TDemPrintForm::Shade() const {
     const TRgb& black = Settings.BlackSquares;
     return GrayChk->isChecked() ? SilverColor : QColor(black.Red, black.Green, black.Blue);
@@ -162,7 +167,7 @@ void TDemPrintForm::PrintPuzzlePageNow() {
     PreparePrinter();
     ShadeColor = Shade();
     const QString title =
-        Procs.PuzzleMode == ModeSolve ? FileTitle(Procs.PuzzleFileName) : TitleEdit->text();
+        Procs.PuzzleMode == ModeSolve ? PuzzleTitle() : TitleEdit->text();
     RunJob([&](TPrintJob& job, const TPrintContent& content) {
         PrintPuzzlePage(job, content, title);
     });

@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <map>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -43,6 +45,9 @@ public:
     QString SpecText;
     // The Print page of the preferences writes these.
     TPrintSettings Settings;
+    // Titles that puzzle files cannot hold (an imported puzzle's), by file,
+    // for this run; a file without one is titled by its name.
+    std::map<std::string, QString> RunTitles;
     // Fill of the black squares, set on each print.
     QColor ShadeColor = Qt::black;
     TLayoutValues Values;
@@ -60,6 +65,8 @@ private:
     // through the save policy and the user is told where.
     void RunJob(const std::function<void(TPrintJob&, const TPrintContent&)>& layouts);
     void PreparePrinter();
+    // The open puzzle's run title, else its file name.
+    QString PuzzleTitle() const;
     // Silver with "Gray Squares", else the colour of the settings.
     QColor Shade() const;
 

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <cstring>
 #include <string>
@@ -50,19 +51,33 @@ TEST_F(ExchangeCommandTest, ImportAsksWhatTheFileNeedsAndOpensItAsAnXwdBesideIt)
     withCopyright.insert(withCopyright.find('{') + 1, "\"copyright\": \"(c) Someone\", ");
     std::string damaged = WritePuz(Lettered(), "Sunday");
     damaged[0x34 + 1] = damaged[0x34 + 1] == 'Q' ? 'R' : 'Q'; // a solution letter
+    const QString fits = "Not everything in this file fits a Wordlatch puzzle:\n\n";
+    const QString sunday = fits + "The title \"Sunday\" is not kept.";
     struct TRow {
         const char* Name;
         std::string Bytes;
         std::deque<TPromptAnswer> Answers;
-        int Boxes;   // boxes shown
-        bool Opened; // the puzzle became the XWD file beside it
+        QStringList Texts; // the boxes shown
+        bool Opened;       // the puzzle became the XWD file beside it
     } rows[] = {
-        {"clean.ipuz", ipuz, {}, 0, true},
-        {"noted.ipuz", withCopyright, {TPromptAnswer::No}, 1, false},
-        {"noted2.ipuz", withCopyright, {TPromptAnswer::Yes}, 1, true},
-        {"junk.puz", "not a puzzle at all", {}, 1, false},
-        {"damaged.puz", damaged, {TPromptAnswer::No}, 1, false},
-        {"damaged2.puz", damaged, {TPromptAnswer::Yes}, 1, true},
+        {"clean.ipuz", ipuz, {}, {sunday}, true},
+        {"noted.ipuz",
+         withCopyright,
+         {},
+         {fits + "The copyright line \"(c) Someone\" is not kept.\n"
+                 "The title \"Sunday\" is not kept."},
+         true},
+        {"junk.puz", "not a puzzle at all", {}, {"This is not a .puz crossword file."}, false},
+        {"damaged.puz",
+         damaged,
+         {TPromptAnswer::No},
+         {QString(DamagedPuzText) + "\n\nOpen it anyway?"},
+         false},
+        {"damaged2.puz",
+         damaged,
+         {TPromptAnswer::Yes},
+         {QString(DamagedPuzText) + "\n\nOpen it anyway?", sunday},
+         true},
     };
     for (TRow& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -71,7 +86,7 @@ TEST_F(ExchangeCommandTest, ImportAsksWhatTheFileNeedsAndOpensItAsAnXwdBesideIt)
         Boxes->Shown.clear();
         Boxes->Answers = row.Answers;
         OpenPuzzle(path, true);
-        EXPECT_EQ(int(Boxes->Shown.size()), row.Boxes) << BoxTexts().join("|").toStdString();
+        EXPECT_EQ(BoxTexts(), row.Texts);
         EXPECT_EQ(QFile::exists(xwd), row.Opened);
         EXPECT_EQ(FileBytes(path).toStdString(), row.Bytes) << "the original is never rewritten";
         if (!row.Opened) continue;
@@ -90,11 +105,32 @@ TEST_F(ExchangeCommandTest, ImportAsksWhatTheFileNeedsAndOpensItAsAnXwdBesideIt)
     EXPECT_EQ(Dialogs->Shown.back().Filter, OpenFilter);
     App->DemGridForm->grab().save(QDir::current().filePath("exchange-imported.png"));
 
+    // 3 x 2 without answers, a down-only start at (3, 1): asked, then constructed under its title.
+    Boxes->Shown.clear();
+    Boxes->Answers = {TPromptAnswer::Yes};
+    OpenPuzzle(Write("small.ipuz",
+                     R"({"kind":["http://ipuz.org/crossword#1"],"title":"Small Hours",)"
+                     R"("dimensions":{"width":3,"height":2},"puzzle":[[1,"#",2],[3,0,0]],)"
+                     R"("clues":{"Across":[[3,"Row"]],"Down":[[1,""],[2,"Side"]]}})"),
+               true);
+    EXPECT_EQ(BoxTexts(),
+              QStringList{fits +
+                          "The grid is 3 x 2 squares; black squares are added to make it 3 x 3.\n"
+                          "The file holds no answers, so a solution cannot be checked.\n"
+                          "The title \"Small Hours\" is not kept.\n\n"
+                          "The puzzle opens for construction.\n\nOpen it anyway?"});
+    EXPECT_EQ(Procs->PuzzleMode, ModeLetters);
+    EXPECT_EQ(Procs->Puzzle.Clue(2).Text() + "|" + Procs->Puzzle.Clue(3).Text(), "Side|Row");
+    App->DemPrintForm->FormShow();
+    EXPECT_EQ(App->DemPrintForm->TitleEdit->text(), "Small Hours");
+
     // An XWD file of that name already there: asked first, No keeps it.
     const QByteArray before = FileBytes(Path("clean.xwd"));
     Boxes->Shown.clear();
     Boxes->Answers = {TPromptAnswer::No};
-    Write("clean.ipuz", WriteIpuz(GridPattern(Lettered()), "Other"));
+    TXwdPuzzle other = Lettered();
+    other.Solution(2, 1) = NoLetter;
+    Write("clean.ipuz", WriteIpuz(other, ""));
     OpenPuzzle(Path("clean.ipuz"), false);
     EXPECT_EQ(BoxTexts(), QStringList{QString(ReplaceXwdQuestion).arg("clean.xwd")});
     EXPECT_EQ(FileBytes(Path("clean.xwd")), before);
@@ -102,6 +138,45 @@ TEST_F(ExchangeCommandTest, ImportAsksWhatTheFileNeedsAndOpensItAsAnXwdBesideIt)
     OpenPuzzle(Path("clean.ipuz"), false);
     EXPECT_EQ(Procs->PuzzleFileName, Path("clean.xwd").toStdString());
     EXPECT_EQ(Procs->Puzzle.Solution(2, 1), NoLetter);
+    App->DemPrintForm->FormShow();
+    EXPECT_EQ(App->DemPrintForm->TitleEdit->text(), "clean");
+}
+
+// No command writes over a file it must keep, by whatever name it is reached; a folder is no
+// puzzle.
+TEST_F(ExchangeCommandTest, ImportAndSaveAsKeepTheOriginalAndTheOpenPuzzle) {
+    NewPuzzle(Main->N13x1, "mine.xwd");
+    Procs->Puzzle = Lettered();
+    Procs->Puzzle.Solution(2, 3) = UnknownLetter;
+    Main->Save1->trigger();
+    const QByteArray mine = FileBytes(Path("mine.xwd"));
+    const std::string puz = WritePuz(Lettered(), "");
+    for (const char* name : {"orig.puz", "mine.puz"}) Write(name, puz);
+    QFile::link(Path("mine.xwd"), Path("link.puz"));
+    QFile::link(Path("orig.puz"), Path("orig.xwd"));
+    QDir(Dir.path()).mkdir("folder.ipuz");
+    for (const char* name : {"orig.puz", "mine.puz", "folder.ipuz"}) OpenPuzzle(Path(name), false);
+    Dialogs->Answers = {Path("link.puz"), Path("declined.puz"), Path("unknown.puz")};
+    Boxes->Answers = {TPromptAnswer::Ok, TPromptAnswer::No};
+    for (int i = 0; i < 3; ++i) Main->SavePuzzleAs1->trigger();
+    const QString unknown =
+        "Not everything in this puzzle fits the file:\n\nSquares whose letter is unknown "
+        "are written with the answer \"?\": (2, 3).\n\nSave it anyway?";
+    EXPECT_EQ(
+        BoxTexts(),
+        (QStringList{
+            "orig.xwd is the file orig.puz itself, which stays as it is: the puzzle cannot be kept "
+            "beside it.",
+            "mine.xwd is the open puzzle's own file: open another puzzle before this file replaces "
+            "it.",
+            "This is a folder, not a puzzle file.",
+            "The copy cannot be written over the open puzzle's own file. Choose another name.",
+            unknown, unknown}));
+    EXPECT_EQ(FileBytes(Path("mine.xwd")), mine);
+    EXPECT_EQ(FileBytes(Path("orig.puz")).toStdString(), puz);
+    EXPECT_EQ(Procs->PuzzleFileName, Path("mine.xwd").toStdString());
+    EXPECT_FALSE(QFile::exists(Path("declined.puz")));
+    EXPECT_EQ(ReadBack("unknown.puz").Puzzle.Solution(2, 3), UnknownLetter) << "written after Yes";
 }
 
 TEST_F(ExchangeCommandTest, LockedPuzFileAsksForItsKeyUntilItUnlocksOrTheUserCancels) {
@@ -125,10 +200,10 @@ TEST_F(ExchangeCommandTest, LockedPuzFileAsksForItsKeyUntilItUnlocksOrTheUserCan
     puz[0x1E] = char(sum & 0xFF);
     puz[0x1F] = char(sum >> 8);
     const QString path = Write("locked.puz", puz);
-    Boxes->TextAnswers = {QString("abc"), QString("9999"), QString("1234")};
+    Boxes->TextAnswers = {QString("abc"), QString("12"), QString("9999"), QString("1234")};
     Boxes->Answers = {TPromptAnswer::Yes}; // the checksums of the file as changed here
     OpenPuzzle(path, false);
-    EXPECT_EQ(Boxes->TextAsked.size(), 3) << "not a number, a wrong key, the key";
+    EXPECT_EQ(Boxes->TextAsked.size(), 4) << "not a number, not four digits, a wrong key, the key";
     EXPECT_EQ(Procs->PuzzleFileName, Path("locked.xwd").toStdString());
     EXPECT_EQ(Procs->Puzzle.Solution(2, 1), Lettered().Solution(2, 1));
     Boxes->TextAnswers = {std::nullopt};

@@ -1,21 +1,20 @@
 // The exchange formats over the record: fixtures read and written back, the
 // record's own round trip, and what does not fit the record.
+#include "ConvertCommand.h"
 #include "Interop.h"
 #include "InteropSamples.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
 
 using namespace wl;
 using namespace wl::testing;
 
 namespace {
-
-bool Mentions(const TReadResult& r, const std::string& text) {
-    return std::any_of(r.Warnings.begin(), r.Warnings.end(),
-                       [&](const std::string& w) { return w.find(text) != std::string::npos; });
-}
 
 TReadResult ReadFixture(const std::string& name) {
     const auto format = FormatOfFile(name);
@@ -79,36 +78,37 @@ TEST(Interop, SimplePuzzleMapsOntoTheRecord) {
     EXPECT_EQ(r.Copyright, "\xC2\xA9 2018 Jeff Davidson");
 }
 
-// What does not fit the record is named before anything opens.
-TEST(Interop, MisfitsAreWarnedAbout) {
-    const TReadResult rebus = ReadFixture("test.puz");
-    ASSERT_TRUE(rebus.Ok());
-    EXPECT_TRUE(rebus.MustAsk);
-    EXPECT_TRUE(Mentions(rebus, "(3, 3) \"XYZ\""));
-    EXPECT_EQ(rebus.Puzzle.Solution(3, 3), 'X');
-    EXPECT_TRUE(Mentions(rebus, "(4, 5) \"$\""));
-    EXPECT_EQ(rebus.Puzzle.Solution(4, 5), UnknownLetter);
-    EXPECT_TRUE(Mentions(rebus, "circles in 2 squares"));
-    EXPECT_TRUE(Mentions(rebus, "notes are not kept"));
-    EXPECT_TRUE(Mentions(rebus, "outside Windows-1252 become \"?\" in clue 1 Across"));
-    EXPECT_EQ(rebus.Puzzle.Clue(1).Text(), "First across clue with special characters ?????");
-    EXPECT_NE(OpenQuestion(rebus).find("(3, 3) \"XYZ\""), std::string::npos);
+// A misfit the record cannot hold is told; one that changes the grid needs consent (the
+// converter's test lists fixtures whole). 3 x 2 without answers: a down-only start at (3, 1),
+// an empty clue, one circle, notes on three lines.
+TEST(Interop, MisfitsAreListedAsChangesAndNotices) {
+    const TReadResult r = ReadIpuz(AsBytes(Ipuz(
+        R"("dimensions":{"width":3,"height":2},"puzzle":[[1,"#",2],[3,0,{"style":{"shapebg":"circle"}}]],)"
+        R"("notes":"one\r\n\r\ntwo\tthree","clues":{"Across":[[3,""]],"Down":[[1,"Top"],[2,"Side"]]})")));
+    EXPECT_EQ(r.Misfits.Changes,
+              std::vector<std::string>{
+                  "The grid is 3 x 2 squares; black squares are added to make it 3 x 3."});
+    EXPECT_EQ(r.Misfits.Notices, (std::vector<std::string>{
+                                     "The file holds no answers, so a solution cannot be checked.",
+                                     "The circle in 1 square is not kept.",
+                                     "The notes \"one two three\" are not kept."}));
+    const TReadResult test = ReadFixture("test.puz");
+    EXPECT_EQ((std::string{char(test.Puzzle.Solution(3, 3)), char(test.Puzzle.Solution(4, 5))}),
+              "X ");
+}
 
-    // Latin-1 text stays as its bytes; its rebus comes from the RTBL table.
-    const TReadResult latin = ReadFixture("test-iso-8859-1.puz");
-    EXPECT_FALSE(Mentions(latin, "Windows-1252"));
-    EXPECT_TRUE(Mentions(latin, "\"XYZ\""));
-
-    const TReadResult gaps = ReadFixture("gaps.ipuz");
-    ASSERT_TRUE(gaps.Ok());
-    EXPECT_EQ(gaps.Puzzle.GridSize, 7);
-    EXPECT_TRUE(Mentions(gaps, "7 x 5 squares; black squares are added to make it 7 x 7"));
-    for (int x = 1; x <= 7; ++x) EXPECT_TRUE(gaps.Puzzle.IsBlack(x, 6) && gaps.Puzzle.IsBlack(x, 7));
-    EXPECT_TRUE(Mentions(gaps, "7 Down \"Will be removed\""));
-
-    const TReadResult plain = ReadExchange(TExchangeFormat::Puz, AsBytes(WritePuz(SamplePuzzle(11), "T")));
-    EXPECT_FALSE(plain.MustAsk);
-    EXPECT_TRUE(plain.Warnings.empty());
+// Bytes before a .puz header and a JSONP wrapping around an .ipuz read as the bare file does.
+TEST(Interop, ReadsWrappedFiles) {
+    auto named = AsBytes("WASHPOST.PUZ\x01"), puz = FixtureBytes("test-simple.puz");
+    named.insert(named.end(), puz.begin(), puz.end());
+    const TReadResult wrapped = ReadPuz(named);
+    EXPECT_TRUE(SameContent(ReadPuz(puz).Puzzle, wrapped.Puzzle));
+    EXPECT_EQ(wrapped.Title, "Example Puzzle for Kotwords");
+    EXPECT_EQ(ReadPuz(AsBytes("xACROSS&DOWN" + std::string(60, '\0'))).Error,
+              "This is not a .puz crossword file.");
+    const std::string ipuz = WriteIpuz(SamplePuzzle(5), "Wrapped");
+    EXPECT_TRUE(SameContent(ReadIpuz(AsBytes(" ipuz(" + ipuz + ");\n")).Puzzle, SamplePuzzle(5)));
+    EXPECT_NE(ReadIpuz(AsBytes("ipuz(" + ipuz)).Error.find("not valid JSON"), std::string::npos);
 }
 
 // A clue longer than 60 characters is cut only after the question; the warning shows the cut.
@@ -118,10 +118,9 @@ TEST(Interop, LongCluesAreListedAndCut) {
         R"("dimensions":{"width":2,"height":2},"puzzle":[[1,2],[3,0]],"solution":[["A","B"],["C","D"]],)"
         R"("clues":{"Across":[[1,")" + longClue + R"(bcd"],[3,"short"]],"Down":["first","second"]})")));
     ASSERT_TRUE(r.Ok()) << r.Error;
-    EXPECT_TRUE(r.MustAsk);
-    ASSERT_EQ(r.Warnings.size(), 1u);
-    EXPECT_NE(r.Warnings[0].find("Clue 1 Across is longer than 60 characters"), std::string::npos);
-    EXPECT_NE(r.Warnings[0].find("losing \"bcd\""), std::string::npos);
+    EXPECT_EQ(r.Misfits.All(), std::vector<std::string>{
+                                   "Clue 1 Across is longer than 60 characters; it is cut to \"" +
+                                   longClue + "\", losing \"bcd\"."});
     EXPECT_EQ(r.Puzzle.Clue(1).Text(), longClue);
     // Clues without numbers go to the words of their direction in walk order.
     EXPECT_EQ(r.Puzzle.Clue(2).Text(), "first");
@@ -138,7 +137,7 @@ TEST(Interop, RecordRoundTripsThroughBothFormats) {
             ASSERT_TRUE(r.Ok()) << r.Error;
             EXPECT_TRUE(SameContent(p, r.Puzzle)) << side << " " << int(format);
             EXPECT_EQ(r.Title, "Caf\xC3\xA9");
-            EXPECT_FALSE(r.MustAsk);
+            EXPECT_TRUE(r.Misfits.Empty());
         }
     }
 }
@@ -223,4 +222,94 @@ TEST(Interop, ControlCharactersInCluesBecomeSpaces) {
     ASSERT_TRUE(back.Ok()) << back.Error;
     EXPECT_EQ(back.Puzzle.Clue(1).Text(), "a b");
     EXPECT_EQ(back.Puzzle.Clue(2).Text(), foreign.Clue(2).Text());
+}
+
+// The converter's whole stderr, exit code and output for each kind of input, in a folder of its
+// own.
+TEST(Interop, ConverterTellsWhatNeedsWhichFlag) {
+    namespace fs = std::filesystem;
+    const fs::path dir =
+        fs::temp_directory_path() / ("wordlatch-convert-" + std::to_string(::getpid()));
+    const fs::path before = fs::current_path();
+    fs::remove_all(dir);
+    fs::create_directories(dir / "folder.puz");
+    fs::current_path(dir);
+    auto damaged = FixtureBytes("test-simple.puz");
+    damaged[0x70] ^= 1;
+    TXwdPuzzle unknown = SamplePuzzle(5);
+    unknown.Solution(2, 3) = UnknownLetter;
+    for (const auto& [name, bytes] : {std::pair{"simple.puz", FixtureBytes("test-simple.puz")},
+                                      {"test.puz", FixtureBytes("test.puz")},
+                                      {"damaged.puz", damaged},
+                                      {"unknown.xwd", AsBytes(WriteXwd(unknown))}})
+        std::ofstream(name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    fs::create_symlink("simple.puz", "link.ipuz");
+
+    const std::string copyright =
+        "The copyright line \"\xC2\xA9 2018 Jeff Davidson\" is not kept.\n";
+    const std::string test =
+        "test.puz: Squares holding more than one letter keep only the first: (3, 3) \"XYZ\".\n"
+        "test.puz: Answers that are not letters A-Z become \"?\": (2, 5) \"1\", (3, 5) \"2\", (4, "
+        "5) \"$\", (5, 5) \"@\".\n"
+        "test.puz: Characters outside Windows-1252 become \"?\" in clue 1 Across.\n"
+        "test.puz: The circles in 2 squares are not kept.\ntest.puz: " +
+        copyright +
+        "test.puz: The notes \"Notepad text goes here.\" are not kept.\n"
+        "t.xwd: The title \"Example Puzzle for Kotwords\" is not kept.\n";
+    const std::string checksums = "damaged.puz: The checksums of the .puz file do not match its "
+                                  "contents; the file may be damaged.\n";
+    const std::string force =
+        "wordlatch-convert: not converted; --force converts it with these changes\n";
+    struct Row {
+        std::vector<std::string> Args;
+        int Code;
+        std::string Err;
+        const char* Out = ""; // a new file exactly when the conversion succeeds
+    } rows[] = {
+        {{"simple.puz", "s.xwd"},
+         0,
+         "simple.puz: " + copyright +
+             "s.xwd: The title \"Example Puzzle for Kotwords\" is not kept.\n",
+         "s.xwd"},
+        {{"test.puz", "t.xwd"}, 1, test + force, "t.xwd"},
+        {{"test.puz", "t.xwd", "--force"}, 0, test, "t.xwd"},
+        {{"--force", "damaged.puz", "d.ipuz"},
+         1,
+         checksums + "wordlatch-convert: not converted; --ignore-checksums converts it anyway\n",
+         "d.ipuz"},
+        {{"--ignore-checksums", "damaged.puz", "d.ipuz"},
+         0,
+         checksums + "damaged.puz: " + copyright,
+         "d.ipuz"},
+        {{"--title", "\xCE\xA9mega", "unknown.xwd", "u.puz"},
+         1,
+         "u.puz: Squares whose letter is unknown are written with the answer \"?\": (2, 3).\n"
+         "u.puz: Characters outside Windows-1252 become \"?\" in the title.\n" +
+             force,
+         "u.puz"},
+        {{"folder.puz", "f.xwd"},
+         1,
+         "wordlatch-convert: folder.puz: This is a folder, not a puzzle file.\n"},
+        {{"none.puz", "n.xwd"},
+         1,
+         "wordlatch-convert: none.puz: The file cannot be read: No such file or directory.\n"},
+        {{"simple.puz", "folder.puz"},
+         1,
+         "simple.puz: " + copyright +
+             "wordlatch-convert: folder.puz: The file cannot be written: Is a directory.\n"},
+        {{"simple.puz", "link.ipuz"},
+         1,
+         "wordlatch-convert: simple.puz and link.ipuz are the same file; OUT must be another\n"},
+    };
+    for (const auto& row : rows) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunConvert(row.Args, out, err), row.Code) << row.Err;
+        EXPECT_EQ(err.str(), row.Err);
+        EXPECT_TRUE(!*row.Out || fs::is_regular_file(row.Out) == (row.Code == 0)) << row.Out;
+    }
+    EXPECT_EQ(FixtureBytes("test-simple.puz"), ReadFileBytes("simple.puz"))
+        << "IN is never written";
+    fs::current_path(before);
+    fs::remove_all(dir);
 }

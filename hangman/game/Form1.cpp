@@ -61,7 +61,9 @@ bool Form1::Form_Load() {
     // Only the table is read here; the high-score window is built when first shown.
     topTenFile_ = std::filesystem::absolute(hm::defaultTopTenFile());
     if (topTenLoaded != 5) {
-        shownTopTen_ = hm::readTopTenFile(topTenFile_);
+        shownTopTen_ =
+            readHighScores("You can play on, but no score of this run can enter the table.")
+                .value_or(hm::TopTen{});
         topTenLoaded = 5;
     }
     // The word list is read from the directory the program is started in; naming it in full
@@ -109,10 +111,11 @@ void Form1::mnuSound_Click() {
     render();
 }
 
-// Form_Unload: the close box runs the exit sequence; the window closes in any case.
+// Form_Unload: the close box runs the exit sequence. The window closes only when the program
+// has ended there: closing it while the table of the exit shows would end the application.
 void Form1::closeEvent(QCloseEvent* event) {
     mnuExit_Click();
-    event->accept();
+    event->setAccepted(ended_);
 }
 
 // A typed letter presses its button, by the same rules as a click on it.

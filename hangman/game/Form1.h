@@ -12,6 +12,7 @@
 #include <array>
 #include <filesystem>
 #include <future>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -83,6 +84,9 @@ private:
     void saveHighScore();
     void endProgram();
     Form4& highScores(); // created on first use, filled from shownTopTen_
+    // topten.txt, or nullopt when it cannot be read: the user is then told why and what
+    // follows (consequence), and the table is not written in this run.
+    std::optional<hm::TopTen> readHighScores(const QString& consequence);
     // A focused button takes Space and Enter only after a game, or when the user moved the
     // focus to it with Tab: otherwise a stray key would abandon the running game.
     bool keyMayPress(QObject* button) const;
@@ -102,6 +106,8 @@ private:
     std::filesystem::path topTenFile_;
     hm::TopTen shownTopTen_; // what Form4 shows: read at start-up, again by offerHighScores
     int topTenLoaded = 0;    // 5 once the table has been read at start-up
+    QString topTenProblem_;  // the message telling that topten.txt could not be read, if so
+    bool tableLeft_ = false; // the table opened from the menu was left by its close box
 
     // Side windows: created on first use, owned by this window as its children.
     frmStats* frmStats_ = nullptr;

@@ -20,7 +20,15 @@ void Form1::mnuStats_Click() {
 
 Form4& Form1::highScores() {
     if (!Form4_) {
-        Form4_ = new Form4([this] { show(); }, [this] { endProgram(); }, this);
+        // Exit or the close box: the program ends after the exit sequence, so a table
+        // opened from the menu runs that sequence first, once it has closed.
+        auto leave = [this] {
+            if (exiting_)
+                endProgram();
+            else
+                tableLeft_ = true;
+        };
+        Form4_ = new Form4([this] { show(); }, leave, this);
         Form4_->fill(shownTopTen_);
     }
     return *Form4_;
@@ -28,9 +36,15 @@ Form4& Form1::highScores() {
 
 // Shows the table as last read; it never rereads the file.
 void Form1::mnuHigh_Click() {
+    if (!topTenProblem_.isEmpty()) {
+        messages_.message(this, hm::MessageTitle, topTenProblem_, MessageIcon::Critical);
+        return;
+    }
     Form4& table = highScores();
     table.showExit(false);
+    tableLeft_ = false;
     dialogs_.runModal(table);
+    if (tableLeft_) mnuExit_Click();
 }
 
 void Form1::mnuWordLists_Click() {
@@ -60,20 +74,34 @@ void Form1::mnuExit_Click() {
     saveHighScore();
 }
 
+std::optional<hm::TopTen> Form1::readHighScores(const QString& consequence) {
+    std::string error;
+    std::optional<hm::TopTen> table = hm::readTopTenFile(topTenFile_, error);
+    if (!table) {
+        topTenProblem_ = "The high scores in " + QString::fromStdString(topTenFile_.string()) +
+                         " could not be read: " + QString::fromLocal8Bit(error) + ".";
+        messages_.message(this, hm::MessageTitle, topTenProblem_ + "\n\n" + consequence,
+                          MessageIcon::Critical);
+    }
+    return table;
+}
+
 void Form1::saveHighScore() {
     const auto candidate = static_cast<float>(game_.score());
-    hm::TopTen table = hm::readTopTenFile(topTenFile_);
-    if (!hm::entersTopTen(table, candidate)) {
+    // A table that could not be read is never written over: the real one would be lost.
+    std::optional<hm::TopTen> table;
+    if (topTenProblem_.isEmpty()) table = readHighScores("Your score has not been saved.");
+    if (!table || !hm::entersTopTen(*table, candidate)) {
         sounds_.closeSounds();
         endProgram();
         return;
     }
     frmHighScore prompt(this);
     dialogs_.runModal(prompt);
-    hm::placeNewScore(table, candidate, toBytes(prompt.name()));
+    hm::placeNewScore(*table, candidate, toBytes(prompt.name()));
     try {
         // Whole or not at all: a failed write leaves the old table as it was.
-        puzzles::WriteWholeFile(topTenFile_, hm::topTenFileText(table));
+        puzzles::WriteWholeFile(topTenFile_, hm::topTenFileText(*table));
     } catch (const puzzles::ESaveError& error) {
         messages_.message(this, hm::MessageTitle,
                           "Your high score could not be saved in " +
@@ -93,7 +121,12 @@ void Form1::offerHighScores() {
         endProgram();
         return;
     }
-    shownTopTen_ = hm::readTopTenFile(topTenFile_);
+    const std::optional<hm::TopTen> table = readHighScores("Your score has been saved.");
+    if (!table) {
+        endProgram();
+        return;
+    }
+    shownTopTen_ = *table;
     Form4& view = highScores();
     view.fill(shownTopTen_);
     view.showExit(true);

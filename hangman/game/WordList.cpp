@@ -1,12 +1,9 @@
 #include "WordList.h"
 
+#include "ReadFile.h"
 #include "SafeSave.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <memory>
-#include <system_error>
 
 namespace hm {
 
@@ -17,42 +14,6 @@ bool isBlank(char c) {
 }
 bool isLineBreak(char c) {
     return c == '\r' || c == '\n';
-}
-
-std::string systemErrorText(int error) {
-    return std::generic_category().message(error);
-}
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-std::FILE* openFile(const std::filesystem::path& file, const char* mode) {
-#ifdef _WIN32
-    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
-    return _wfopen(file.c_str(), wideMode.c_str());
-#else
-    return std::fopen(file.c_str(), mode);
-#endif
-}
-
-// The whole file as bytes; on failure error holds the system's error text.
-bool readFile(const std::filesystem::path& file, std::string& bytes, std::string& error) {
-    FileHandle f(openFile(file, "rb"));
-    if (!f) {
-        error = systemErrorText(errno);
-        return false;
-    }
-    bytes.clear();
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) bytes.append(buffer, n);
-    if (std::ferror(f.get())) {
-        error = systemErrorText(errno ? errno : EIO);
-        return false;
-    }
-    return true;
 }
 
 std::string quoted(const std::filesystem::path& file) {
@@ -139,14 +100,14 @@ std::string lowerCase(std::string_view text) {
 
 LoadResult loadWords(const std::filesystem::path& file, WordList& list) {
     list.words.clear();
-    std::string bytes, error;
-    if (!readFile(file, bytes, error))
-        return {false, "Cannot read the word list " + quoted(file) + ": " + error + "."};
+    const puzzles::FileRead read = puzzles::ReadWholeFile(file);
+    if (read.Status != puzzles::ReadStatus::Read)
+        return {false, "Cannot read the word list " + quoted(file) + ": " + read.Error + "."};
 
     // Counting pass, then one sizing and a reading pass that fills without resizing.
     // A text editor may start the file with a UTF-8 byte order mark; it is no part
     // of the first word.
-    std::string_view data = bytes;
+    std::string_view data = read.Bytes;
     if (data.starts_with("\xEF\xBB\xBF")) data.remove_prefix(3);
     std::size_t count = 0;
     std::string item;

@@ -67,8 +67,9 @@ struct LoadResult {
 
 // Fills list from file: a counting pass, then a reading pass into the sized list.
 // A leading UTF-8 byte order mark is skipped.
-// Fails on a missing or unreadable file, and on a list without a playable word
-// (the game needs at least one). On failure list is left empty.
+// Fails on a missing or unreadable file (a folder in its place, an I/O error), and on
+// a list without a playable word (the game needs at least one). On failure list is
+// left empty.
 LoadResult loadWords(const std::filesystem::path& file, WordList& list);
 
 enum class AddStatus { Added, BadLength, NotLetters, Duplicate, FileError };

@@ -14,7 +14,7 @@ namespace hangman {
 class Form4 : public SideDialog {
 public:
     // onOk: "Ok" was pressed (the window is hidden already). onExit: "Exit", or the
-    // close box, whichever way the window was opened: the program ends.
+    // close box, whichever way the window was opened: the player leaves the program.
     Form4(std::function<void()> onOk, std::function<void()> onExit, QWidget* parent);
     // Names and scores of ranks 1 to 10.
     void fill(const hm::TopTen& table);

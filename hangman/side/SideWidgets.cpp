@@ -44,6 +44,26 @@ SideDialog::SideDialog(const char* name, const QString& caption, int width, int 
     setModal(true);
 }
 
+namespace {
+
+// Widens a one-line label where its font needs more room for its text than the designed
+// width gives: the fonts at hand differ from the designed ones by a few pixels. It never
+// narrows; a right-aligned label grows to the left, a centred one to both sides.
+void fitToText(QLabel* label) {
+    const int extra = label->sizeHint().width() - label->width();
+    if (label->wordWrap() || extra <= 0) return;
+    const Qt::Alignment across = label->alignment() & Qt::AlignHorizontal_Mask;
+    const int shift = across & Qt::AlignRight ? extra : across & Qt::AlignHCenter ? extra / 2 : 0;
+    label->setGeometry(label->geometry().adjusted(-shift, 0, extra - shift, 0));
+}
+
+} // namespace
+
+void SideDialog::showEvent(QShowEvent* event) {
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) fitToText(label);
+    QDialog::showEvent(event);
+}
+
 QPushButton* SideDialog::addButton(const char* name, const QString& caption, QRect place,
                                    bool isDefault) {
     auto* button = new QPushButton(caption, this);

@@ -26,6 +26,8 @@ public:
     SideDialog(const char* name, const QString& caption, int width, int height, QWidget* parent);
 
 protected:
+    // Every label of the window shows its whole text in the font it is drawn in.
+    void showEvent(QShowEvent* event) override;
     // Places in twips. The OK-type button is the default and Esc presses it too.
     QPushButton* addButton(const char* name, const QString& caption, QRect place,
                            bool isDefault = false);

@@ -1,9 +1,8 @@
 #include "TopTen.h"
+#include "ReadFile.h"
 
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 namespace hm {
@@ -80,10 +79,13 @@ TopTen readTopTen(std::string_view bytes) {
     return table;
 }
 
-TopTen readTopTenFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return readTopTen(in.bad() ? std::string_view() : std::string_view(bytes));
+std::optional<TopTen> readTopTenFile(const std::filesystem::path& file, std::string& error) {
+    const puzzles::FileRead read = puzzles::ReadWholeFile(file);
+    if (read.Status == puzzles::ReadStatus::Failed) {
+        error = read.Error;
+        return std::nullopt;
+    }
+    return readTopTen(read.Bytes);
 }
 
 float parseScore(std::string_view field) {

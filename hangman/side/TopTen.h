@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,8 +30,10 @@ std::filesystem::path defaultTopTenFile();
 // the quotes is part of the name) or bare; blank lines between records are skipped.
 // Records missing from short data are empty names with score 0.
 TopTen readTopTen(std::string_view bytes);
-// The same from a file; a missing or unreadable file reads as ten empty records.
-TopTen readTopTenFile(const std::filesystem::path& file);
+// The same from a file; a missing file reads as ten empty records. A file that is
+// there but cannot be read (a folder in its place, an I/O error) gives nullopt and
+// the system's text in error: ten empty records would lose the real table at exit.
+std::optional<TopTen> readTopTenFile(const std::filesystem::path& file, std::string& error);
 
 // The leading number of a field ("1500", "-250", "12.5"); 0 when there is none or
 // it is not a finite single-precision value.

@@ -1,12 +1,12 @@
 // Rules of the side windows without a window: the top-ten file read and rewritten,
-// the statistics figures, the word list editor's key filter and the help texts.
-#include "HelpTopics.h"
+// the statistics figures and the word list editor's key filter.
 #include "Statistics.h"
 #include "TopTen.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -55,7 +55,11 @@ TEST(TopTenFile, ReadsQuotedAndBareFieldsAndFillsMissingRecords) {
         EXPECT_EQ(table.entry[row.rank - 1].name, row.name) << row.why;
         EXPECT_EQ(table.entry[row.rank - 1].score, row.score) << row.why;
     }
-    EXPECT_EQ(hm::readTopTenFile("/nonexistent/topten.txt").entry[0].score, 0);
+    std::string error;
+    EXPECT_EQ(hm::readTopTenFile("/nonexistent/topten.txt", error)->entry[9].name, "");
+    EXPECT_FALSE(hm::readTopTenFile(std::filesystem::temp_directory_path(), error))
+        << "a folder in the file's place is no empty table";
+    EXPECT_EQ(error, "Is a directory");
 }
 
 TEST(TopTenFile, TheDeliveredTableIsTenNamedRecordsBestFirstInTheFileFormat) {
@@ -189,24 +193,6 @@ TEST(WordListEditor, KeyFilterPassesLettersBackspaceAndEnterOnly) {
     for (int c = 0; c < 256; ++c) {
         const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
         EXPECT_EQ(hm::newWordKeyPasses(c), letter || c == 8 || c == 13) << c;
-    }
-}
-
-TEST(HelpTopics, TitlesAndAnswersKeepTheirExactText) {
-    ASSERT_EQ(hm::HelpTopics.size(), 6u);
-    const hm::HelpTopic& words = hm::HelpTopics[2];
-    EXPECT_STREQ(words.caption, "Can I add new words to the game?");
-    EXPECT_STREQ(words.title, "Can I Add My Own Words to the Game?");
-    const std::string why = hm::HelpTopics[1].answer;
-    EXPECT_TRUE(why.ends_with("tempting!)! ")) << "the blank at the end";
-    const std::string stats = hm::HelpTopics[4].answer;
-    EXPECT_NE(stats.find("File menu.  Tobbin"), std::string::npos) << "two blanks";
-    const std::string sounds = hm::HelpTopics[5].answer;
-    EXPECT_NE(sounds.find("away from death-- the"), std::string::npos);
-    int top = 0;
-    for (const hm::HelpTopic& topic : hm::HelpTopics) {
-        EXPECT_GT(topic.top, top) << topic.label << ": topics run down the window";
-        top = topic.top;
     }
 }
 

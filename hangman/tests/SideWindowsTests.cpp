@@ -16,18 +16,26 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
+
+// Texts in failures as text.
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -40,6 +48,8 @@ struct Recorder : hangman::MessageBoxes, hangman::Dialogs, hangman::Shell {
     // What the user does in a modal dialog, by its object name; a dialog left shown
     // afterwards is closed by its close box.
     std::map<QString, std::function<void(QDialog&)>> script;
+    std::map<QString, QString> captions; // by object name
+    QStringList clipped;                 // labels that do not show their whole text
 
     void message(QWidget*, const QString&, const QString& text, hangman::MessageIcon) override {
         messages << text;
@@ -51,6 +61,12 @@ struct Recorder : hangman::MessageBoxes, hangman::Dialogs, hangman::Shell {
     void runModal(QDialog& dialog) override {
         opened << dialog.objectName();
         dialog.show();
+        captions[dialog.objectName()] = dialog.windowTitle();
+        for (QLabel* l : dialog.findChildren<QLabel*>()) {
+            const bool fits = l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
+                                            : l->sizeHint().width() <= l->width();
+            if (!fits) clipped << dialog.objectName() + "." + l->objectName() + ": " + l->text();
+        }
         dialog.grab().save(grabDir + "/hangman-" + dialog.objectName() + ".png");
         for (QWidget* widget : dialog.findChildren<QWidget*>()) {
             if (auto* picture = dynamic_cast<hangman::Picture*>(widget)) {
@@ -80,6 +96,45 @@ void press(QObject* dialog, const char* button) {
 const QByteArray Ladder =
     "\"Ann\",900\r\n\"Bo\",800\r\n\"Cy\",800\r\n\"Di\",700\r\n\"Ed\",600\r\n"
     "\"Flo\",500\r\n\"Gus\",400\r\n\"Hal\",300\r\n\"Ivy\",200\r\n\"Jo\",100\r\n";
+
+// The help's topics as the topic window lists them, with the title and answer of each.
+const struct {
+    const char* label;
+    const char* caption;
+    const char* title;
+    const char* answer;
+} HelpTexts[] = {
+    {"Label7", "Playing the game", "So, how exactly do I play this game?!",
+     "Playing is easy; winning is a little tougher. A certain word is hidden in the gray box; "
+     "click on the letters at the bottom of the window until you solve the puzzle... or kill "
+     "the tobbin (Now we wouldn't want to do that, would we?! Don't answer that!). If your "
+     "score is high enough, you will get the opportunity to enter your name in the coveted "
+     "Tobbin Top Ten. Wow, what an honor! Now stop reading this and go save some tobbins!"},
+    {"Label1", "Why a game starring tobbins?!", "Why Tobbins, and not, let's say, Barney Hangman?!",
+     "Stop by The Tobbins!! Home Page and you will understand. The Tobbins have actually been "
+     "persecuted for several centuries by the cruel and heartless prunes. The prunes have a "
+     "knack for severe torture and punishment, just because they're bigger and uglier than "
+     "the poor Tobbins. Hey, it hasn't been done before (though Barney Hangman does sound "
+     "very tempting!)! "},
+    {"Label8", "Can I add new words to the game?", "Can I Add My Own Words to the Game?",
+     "Adding words to the Tobbin Hangman database is easy. Simply select Options, and then "
+     "Word Lists. Enter in a word between 4 and 10 letters long, then hit the Add button. If "
+     "the word is not already in the word list, it will automatically be included with the "
+     "others in alphabetic order."},
+    {"Label3", "What is this cheating business?", "What's up with this cheating message I get?",
+     "When a letter in a current game is visible, you are not allowed to view the word list. "
+     "If you do, a Tobbin will pop up exclaiming, 'Cheating is NOT allowed!' You may freely "
+     "view the words in the list any other time."},
+    {"Label4", "Does Tobbin Hangman keep track of statistics?", "I want to see some stats!",
+     "You can view your current game statistics by choosing 'Statistics' from the File menu. "
+     " Tobbin Hangman keeps track of your current amount of wins and losses, the percent of "
+     "letters guessed correctly, and your current streak.  Now put away that calculator!"},
+    {"Label5", "Turning the Tobbin's sounds on/off", "Those Tobbinous sounds!",
+     "The poor Tobbin is more than just a tad bit scared when he's inches away from death-- "
+     "the poor thing is bound to express joy when it is set free and sadness when the noose "
+     "ain't so loose!  You can select whether to listen to the Tobbin's sounds by selecting "
+     "'Sound' from the Options menu."},
+};
 
 class SideWindows : public ::testing::Test {
 protected:
@@ -145,35 +200,54 @@ TEST_F(SideWindows, AScoreThatDoesNotBeatTheTenthEndsAtOnceAndLeavesTheFileAlone
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(SideWindows, ANewHighScoreIsNamedWrittenInPlaceAndViewedBeforeTheEnd) {
-    write("topten.txt", Ladder);
-    start();
-    guess("LEV"); // 1000 points: the new first
-    nameAs("Zed, the Great");
-    form->close(); // the close box runs the same exit
-    ASSERT_EQ(user.opened, QStringList{"frmHighScore"});
-    EXPECT_EQ(read("topten.txt"),
-              "\"Zed, the Great\",1000\r\n\"Ann\",900\r\n\"Cy\",800\r\n\"Bo\",800\r\n\"Di\",700\r\n"
-              "\"Ed\",600\r\n\"Flo\",500\r\n\"Gus\",400\r\n\"Hal\",300\r\n\"Ivy\",200\r\n");
-    EXPECT_EQ(user.questions,
-              QStringList{"View High Scores?: Would you like to view the high scores?"});
-    EXPECT_EQ(mci.commandLog().back(), "Close th20GoodSnd3") << "sounds closed before the view";
-
-    hangman::Form4* view = form->highScoreWindow();
-    ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(view->isVisible());
-    EXPECT_FALSE(view->isModal());
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->ended());
-    EXPECT_EQ(view->Label2[0]->text(), "Zed, the Great");
-    EXPECT_EQ(view->Label3[0]->text(), "1000");
-    EXPECT_FALSE(view->Command1->isVisible());
-    EXPECT_TRUE(view->Command2->isVisible());
-    EXPECT_EQ(view->Command1->geometry(), view->Command2->geometry());
-    view->grab().save(user.grabDir + "/hangman-Form4-exit.png");
-    press(view, "Command2");
-    EXPECT_TRUE(form->ended());
-    EXPECT_FALSE(view->isVisible());
+// Every way out with a new high score asks for the name, writes the table best first and
+// shows it; the program then runs on, in a real event loop, until the table's Exit.
+TEST_F(SideWindows, EveryWayOutOffersTheHighScoreAndTheTableKeepsTheProgramRunning) {
+    const struct {
+        const char* way;
+        std::function<void()> leave;
+        const char* opened;
+    } ways[] = {
+        {"close box", [this] { form->windowHandle()->close(); }, "frmHighScore"},
+        {"File, Exit", [this] { menu("mnuExit"); }, "frmHighScore"},
+        {"close box of High Scores",
+         [this] {
+             user.script["Form4"] = [](QDialog& d) { d.close(); };
+             menu("mnuHigh");
+         },
+         "Form4 frmHighScore"},
+    };
+    for (const auto& way : ways) {
+        write("topten.txt", Ladder);
+        user.opened.clear(), user.questions.clear(), user.script.clear();
+        start();
+        guess("LEV"); // 1000 points: the new first
+        nameAs("Zed, the Great");
+        QString shown; // what the table shows while the program runs on
+        QObject round; // ends the timers with the round
+        QTimer::singleShot(0, &round, way.leave);
+        QTimer::singleShot(100, &round, [&] {
+            hangman::Form4* view = form->highScoreWindow();
+            if (!view || !view->isVisible() || form->isVisible() || form->ended())
+                return QCoreApplication::exit(1);
+            shown = view->Label2[0]->text() + " " + view->Label3[0]->text();
+            EXPECT_FALSE(view->Command1->isVisible() || view->isModal()) << way.way;
+            press(view, "Command2");
+        });
+        EXPECT_EQ(QApplication::exec(), 0) << way.way << ": the table never showed";
+        EXPECT_EQ(shown, "Zed, the Great 1000") << way.way << ": ended before the table's Exit";
+        EXPECT_TRUE(form->ended()) << way.way;
+        EXPECT_FALSE(form->highScoreWindow()->isVisible()) << way.way;
+        EXPECT_EQ(user.opened.join(" "), way.opened) << way.way;
+        EXPECT_EQ(user.questions.join("|"),
+                  "View High Scores?: Would you like to view the high scores?");
+        EXPECT_EQ(mci.commandLog().back(), "Close th20GoodSnd3") << "sounds closed before the view";
+        EXPECT_EQ(read("topten.txt"),
+                  "\"Zed, the Great\",1000\r\n\"Ann\",900\r\n\"Cy\",800\r\n\"Bo\",800\r\n"
+                  "\"Di\",700\r\n\"Ed\",600\r\n\"Flo\",500\r\n\"Gus\",400\r\n\"Hal\",300\r\n"
+                  "\"Ivy\",200\r\n")
+            << way.way;
+    }
 }
 
 TEST_F(SideWindows, ThePromptsCloseBoxRecordsAnEmptyNameAndNoEndsAtOnce) {
@@ -213,6 +287,7 @@ TEST_F(SideWindows, AFailedWriteAtExitIsReportedKeepsTheOldFileAndStillEnds) {
 
 TEST_F(SideWindows, AMissingTableReadsAsEmptyRecordsAndTheGameRunsOn) {
     start();
+    user.script["Form4"] = [](QDialog& d) { press(&d, "Command1"); };
     menu("mnuHigh");
     hangman::Form4* table = form->highScoreWindow();
     ASSERT_NE(table, nullptr);
@@ -226,6 +301,43 @@ TEST_F(SideWindows, AMissingTableReadsAsEmptyRecordsAndTheGameRunsOn) {
     user.answer = false;
     menu("mnuExit");
     EXPECT_TRUE(read("topten.txt").startsWith("\"Ann\",200\r\n\"\",0\r\n"));
+}
+
+// A folder in place of topten.txt, there at start-up or appearing later, is reported with the
+// system's reason; the game runs on, and no table is written over the one that could not be read.
+TEST_F(SideWindows, ATableThatCannotBeReadIsReportedAndNeverWrittenOver) {
+    const QString file = dir.filePath("topten.txt");
+    const QString problem = "The high scores in " + file + " could not be read: Is a directory.";
+    const struct {
+        const char* when;
+        bool atStart;
+        QStringList messages, opened;
+    } rows[] = {
+        {"at start-up",
+         true,
+         {problem + "\n\nYou can play on, but no score of this run can enter the table.", problem},
+         {}},
+        {"at exit", false, {problem + "\n\nYour score has not been saved."}, {"Form4"}},
+    };
+    user.script["Form4"] = [](QDialog& d) { press(&d, "Command1"); };
+    for (const auto& row : rows) {
+        user.messages.clear(), user.opened.clear();
+        QDir(dir.path()).rmdir("topten.txt");
+        if (row.atStart)
+            QDir(dir.path()).mkdir("topten.txt");
+        else
+            write("topten.txt", Ladder);
+        start();
+        menu("mnuHigh");
+        guess("LEV"); // 1000 points would be the new first
+        if (!row.atStart) QFile::remove(file), QDir(dir.path()).mkdir("topten.txt");
+        menu("mnuExit");
+        EXPECT_EQ(user.messages, row.messages) << row.when;
+        EXPECT_EQ(user.opened, row.opened) << row.when << ": no name prompt";
+        EXPECT_TRUE(user.questions.isEmpty()) << row.when;
+        EXPECT_TRUE(QFileInfo(file).isDir()) << row.when;
+        EXPECT_TRUE(form->ended()) << row.when;
+    }
 }
 
 TEST_F(SideWindows, HighScoresShowTheTableReadAtStartUpAndTheCloseBoxEndsTheProgram) {
@@ -254,7 +366,7 @@ TEST_F(SideWindows, HighScoresShowTheTableReadAtStartUpAndTheCloseBoxEndsTheProg
 
     user.script["Form4"] = [](QDialog& d) { d.close(); };
     menu("mnuHigh");
-    EXPECT_TRUE(form->ended()) << "closing the table ends the program, however it was opened";
+    EXPECT_TRUE(form->ended()) << "closing the table leaves the program, however it was opened";
 }
 
 TEST_F(SideWindows, TheWordListOpensOnlyWhileNoLetterOfARunningGameShows) {
@@ -330,29 +442,6 @@ TEST_F(SideWindows, TheEditorFiltersKeysAddsOnEnterAndKeepsItsListWhenClosed) {
     EXPECT_EQ(listed, (QStringList{"level", "level", "tiger"})) << "the close box keeps the list";
 }
 
-TEST_F(SideWindows, HelpTopicsOpenTheirAnswerOverTheTopicList) {
-    start();
-    QStringList seen;
-    user.script["frmHlpPlay"] = [&](QDialog& d) {
-        seen << label(&d, "Label2") + "|" + label(&d, "Label1").left(12);
-        QTest::keyClick(&d, seen.size() == 1 ? Qt::Key_Return : Qt::Key_Escape);
-        EXPECT_FALSE(d.isVisible());
-        EXPECT_TRUE(child(d.parent(), "Label8")->isVisible()) << "the topic list stays open";
-    };
-    user.script["tobbins"] = [](QDialog& d) {
-        auto* topic = child<QLabel>(&d, "Label8");
-        EXPECT_EQ(topic->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        EXPECT_NE(topic->cursor().shape(), Qt::ArrowCursor);
-        QTest::mouseClick(topic, Qt::LeftButton);
-        QTest::mouseClick(child<QLabel>(&d, "Label5"), Qt::LeftButton);
-        press(&d, "Command4");
-    };
-    menu("mnuHelp2");
-    EXPECT_EQ(seen, (QStringList{"Can I Add My Own Words to the Game?|Adding words",
-                                 "Those Tobbinous sounds!|The poor Tob"}));
-    EXPECT_EQ(user.opened, (QStringList{"tobbins", "frmHlpPlay", "frmHlpPlay"}));
-}
-
 TEST_F(SideWindows, TheAboutWindowHasItsSizeVersionAndALinkThatOpens) {
     start();
     user.script["Form2"] = [](QDialog& d) {
@@ -370,7 +459,9 @@ TEST_F(SideWindows, TheAboutWindowHasItsSizeVersionAndALinkThatOpens) {
 }
 
 // One run as a new player has it: games, a look at the figures and the list during and
-// after a game, a word added, help and about, then a high score at exit and the table.
+// after a game, a word added, every help topic and about, then a high score at exit and the
+// table. Every window carries its caption, every help text is whole, every label shows all
+// of its text in the font it is drawn in.
 TEST_F(SideWindows, AWholeRunPassesThroughEveryWindow) {
     write("topten.txt", Ladder);
     start("TOBBINS");
@@ -385,9 +476,20 @@ TEST_F(SideWindows, AWholeRunPassesThroughEveryWindow) {
         QTest::keyClicks(static_cast<hangman::frmWordList&>(d).newWord, "prune\r");
         press(&d, "Command1");
     };
-    user.script["frmHlpPlay"] = [](QDialog& d) { press(&d, "Command1"); };
+    QStringList answers;
+    user.script["frmHlpPlay"] = [&](QDialog& d) {
+        answers << label(&d, "Label2") + "|" + label(&d, "Label1");
+        QTest::keyClick(&d, answers.size() % 2 ? Qt::Key_Return : Qt::Key_Escape);
+        EXPECT_TRUE(child(d.parent(), "Label8")->isVisible()) << "the topic list stays open";
+    };
     user.script["tobbins"] = [](QDialog& d) {
-        QTest::mouseClick(child<QLabel>(&d, "Label7"), Qt::LeftButton);
+        for (const auto& help : HelpTexts) {
+            auto* topic = child<QLabel>(&d, help.label);
+            EXPECT_EQ(topic->text(), help.caption);
+            EXPECT_EQ(topic->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+            EXPECT_NE(topic->cursor().shape(), Qt::ArrowCursor);
+            QTest::mouseClick(topic, Qt::LeftButton);
+        }
         press(&d, "Command4");
     };
     user.script["Form2"] = [](QDialog& d) { press(&d, "Command1"); };
@@ -404,8 +506,12 @@ TEST_F(SideWindows, AWholeRunPassesThroughEveryWindow) {
     menu("mnuHelp2");
     menu("mnuAbout");
     form->grab().save(user.grabDir + "/hangman-Form1-run.png");
-    EXPECT_EQ(user.opened, (QStringList{"frmStats", "frmCheating", "frmWordList", "frmStats",
-                                        "tobbins", "frmHlpPlay", "Form2"}));
+    EXPECT_EQ(user.opened.join(" "), "frmStats frmCheating frmWordList frmStats tobbins "
+                                     "frmHlpPlay frmHlpPlay frmHlpPlay frmHlpPlay frmHlpPlay "
+                                     "frmHlpPlay Form2");
+    QStringList texts;
+    for (const auto& help : HelpTexts) texts << QString(help.title) + "|" + help.answer;
+    EXPECT_EQ(answers, texts);
     EXPECT_EQ(form->game().words.wordCount(), 3) << "prune was added";
     const QString hundred = QString("100") + QLocale().decimalPoint() + "00%";
     const QString none = QString("0") + QLocale().decimalPoint() + "00%";
@@ -422,6 +528,13 @@ TEST_F(SideWindows, AWholeRunPassesThroughEveryWindow) {
     view->close();
     EXPECT_TRUE(form->ended());
     EXPECT_TRUE(user.messages.isEmpty());
+    const std::map<QString, QString> captions = {
+        {"Form2", "About Tobbin Hangman"},          {"frmCheating", "You think you're SO sneaky!"},
+        {"frmHighScore", "You Have A High Score!"}, {"frmHlpPlay", "Help for Tobbin Hangman"},
+        {"frmStats", "Tobbin Statistics"},          {"frmWordList", "Tobbin Hangman Word List"},
+        {"tobbins", "Help for Tobbin Hangman"}};
+    EXPECT_EQ(user.captions, captions);
+    EXPECT_TRUE(user.clipped.isEmpty()) << user.clipped.join("\n").toStdString();
 }
 
 // New Word holds the focus, but a running game takes Space and Enter only where the user

@@ -1,12 +1,11 @@
 #include "Interop.h"
 
+#include "ReadFile.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace wl {
 
@@ -32,26 +31,11 @@ TMisfits& TMisfits::operator+=(const TMisfits& more) {
 }
 
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file) {
-    const auto failed = [](int error) {
-        return EExchangeError(std::string("The file cannot be read: ") + std::strerror(error) + ".");
-    };
-    const struct TDescriptor {
-        int Fd;
-        ~TDescriptor() {
-            if (Fd >= 0) ::close(Fd);
-        }
-    } in{::open(file.c_str(), O_RDONLY | O_CLOEXEC)};
-    struct stat info {};
-    if (in.Fd < 0 || ::fstat(in.Fd, &info) != 0) throw failed(errno);
-    if (S_ISDIR(info.st_mode)) throw EExchangeError("This is a folder, not a puzzle file.");
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(in.Fd, buffer, sizeof buffer);
-        if (n == 0) return bytes;
-        if (n > 0) bytes.insert(bytes.end(), buffer, buffer + n);
-        else if (errno != EINTR) throw failed(errno);
-    }
+    const puzzles::FileRead read = puzzles::ReadWholeFile(file);
+    if (read.Code == EISDIR) throw EExchangeError("This is a folder, not a puzzle file.");
+    if (read.Status != puzzles::ReadStatus::Read)
+        throw EExchangeError("The file cannot be read: " + read.Error + ".");
+    return {read.Bytes.begin(), read.Bytes.end()};
 }
 
 TReadResult ReadXwd(std::span<const std::uint8_t> bytes) {

@@ -171,10 +171,14 @@ void TManuscriptPages::PrintGrid(int type) {
                 TextOut(p, left + 5, top + (type == ManuscriptGrid ? 3 : 4),
                         QString::number(number));
             if (type == ManuscriptGrid && cell != NoLetter) {
-                // The letter in the lower right, nudged so narrow and wide ones line up.
+                // The letter in the lower right, nudged so narrow and wide ones
+                // line up, but never nearer than two pixels to the right border:
+                // Arial's widest letters are wider than the Courier M measured.
                 const int nudge = letter == "I" ? 4 : letter == "M" ? -2 : letter == "W" ? -3 : 0;
                 p.setFont(letterFont);
-                TextOut(p, left + s - V.MWidth - 9 + nudge, top + s - TextHeight(p) - 2, letter);
+                const int width = TextWidth(p, FromWin1252(letter));
+                TextOut(p, std::min(left + s - V.MWidth - 9 + nudge, left + s - 2 - width),
+                        top + s - TextHeight(p) - 2, letter);
             }
         }
     }

@@ -9,7 +9,7 @@
 namespace wl {
 
 int PuzzleNumberPoints(int gridSize) {
-    if (gridSize <= 15) return 9;
+    if (gridSize >= 11 && gridSize <= 15) return 9;
     return gridSize >= 23 ? 6 : 7;
 }
 

@@ -12,7 +12,7 @@ namespace wl {
 // pages headed "<title> / page <n>", whose five columns start at the top.
 void PrintPuzzlePage(TPrintJob& job, const TPrintContent& content, const QString& title);
 
-// The number font of the page's grid: 9 point up to 15 squares a side, 6 point
+// The number font of the page's grid: 9 point for 11 to 15 squares a side, 6 point
 // for 23, else 7 point.
 int PuzzleNumberPoints(int gridSize);
 

@@ -1,131 +1,96 @@
 // The clue-writing walk over the words, its targets and ends, the store rule,
 // and the solved test of the score card.
 #include "AutoclueWalk.h"
+#include "OutputTestSupport.h"
 #include "ScoreRules.h"
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 using namespace wl;
+using wl::fakes::FromRows;
 
 namespace {
 
-// A puzzle from rows of text: '#' black, '.' NoLetter, '?' UnknownLetter, else the letter.
-TXwdPuzzle Grid(const std::vector<std::string>& rows) {
-    TDemProcs d;
-    d.NewPuzzle(std::int16_t(rows.size()));
-    for (int y = 1; y <= int(rows.size()); ++y)
-        for (int x = 1; x <= int(rows.size()); ++x) {
-            const char c = rows[y - 1][x - 1];
-            d.Puzzle.Solution(x, y) = c == '#'   ? BlackSquare
-                                      : c == '.' ? NoLetter
-                                      : c == '?' ? UnknownLetter
-                                                 : std::uint8_t(c);
-        }
-    return d.Puzzle;
-}
-
 TXwdPuzzle Open(int n) {
-    return Grid(std::vector<std::string>(std::size_t(n), std::string(std::size_t(n), 'A')));
+    return FromRows(std::vector<std::string>(std::size_t(n), std::string(std::size_t(n), 'A')));
 }
 
 // A 23 x 23 grid whose every third column is black: 184 across words of two letters.
 TXwdPuzzle OverTheLimit() {
     std::string row;
     for (int x = 1; x <= 23; ++x) row += x % 3 == 0 ? '#' : 'A';
-    return Grid(std::vector<std::string>(23, row));
+    return FromRows(std::vector<std::string>(23, row));
 }
 
-using TWordAt = std::tuple<int, int, char, int, int>; // x, y, direction, number, entry
-
-TWordAt At(const TAutoclueWalk& w) {
-    return {w.CurX, w.CurY, w.CurDir, w.CurNumber, w.CurEntry};
-}
-
-std::vector<TWordAt> Numbered(const TXwdPuzzle& p) {
-    std::vector<TWordAt> words;
-    for (const TNumberedSquare& s : NumberGrid(p)) {
-        if (s.AcrossWord) words.emplace_back(s.X, s.Y, 'a', s.SquareNumber, s.AcrossWord);
-        if (s.DownWord) words.emplace_back(s.X, s.Y, 'd', s.SquareNumber, s.DownWord);
-    }
-    return words;
+// The walk's state as "(x,y)" direction number ":" entry.
+std::string At(const TAutoclueWalk& w) {
+    return "(" + std::to_string(w.CurX) + "," + std::to_string(w.CurY) + ")" + w.CurDir +
+           std::to_string(w.CurNumber) + ":" + std::to_string(w.CurEntry);
 }
 
 } // namespace
 
-class WalkOrder : public ::testing::TestWithParam<std::vector<std::string>> {};
-
-// Forward and back, the walk meets the words of the numbering walk with their
-// numbers and entries, ends on the last across word and goes back to the first.
-TEST_P(WalkOrder, ForwardAndBackMeetEveryWordInEntryOrder) {
-    TXwdPuzzle p = Grid(GetParam());
-    const std::vector<TWordAt> words = Numbered(p);
-    TAutoclueWalk w(p);
-    w.Reset();
-    for (const TWordAt& word : words) {
-        ASSERT_EQ(w.FindWord(">", false), TWalkResult::Found);
-        EXPECT_EQ(At(w), word);
+// Forward, the walk meets every word with its number and entry and passes the
+// end onto the last across word; back from there, it meets them again and
+// passes the start onto the first word, from where it goes forward again.
+TEST(AutoclueWalk, ForwardAndBackMeetEveryWordInEntryOrder) {
+    const struct {
+        std::vector<std::string> Rows;
+        std::string Words, LastAcross;
+    } rows[] = {
+        {fakes::SampleRows,
+         "(1,1)d1:1 (3,1)a2:2 (3,1)d2:3 (4,1)d3:4 (6,1)d4:5 (1,2)a5:6 (6,2)a6:7 (7,2)d7:8 "
+         "(5,3)a8:9 (5,3)d8:10 (3,4)a9:11 (1,5)a10:12 (1,5)d10:13 (5,5)a11:14 (7,5)d12:15 "
+         "(3,6)a13:16 (1,7)a14:17 (5,7)a15:18",
+         "(5,7)a15:18"},
+        // Down words follow the last across word; the last row holds none.
+        {{"AAAAA", "AAAAA", "AAAA#", "AA#AA", "A#A#A"},
+         "(1,1)a1:1 (1,1)d1:2 (2,1)d2:3 (3,1)d3:4 (4,1)d4:5 (5,1)d5:6 (1,2)a6:7 (1,3)a7:8 "
+         "(1,4)a8:9 (4,4)a9:10 (5,4)d10:11",
+         "(4,4)a9:10"},
+    };
+    for (const auto& row : rows) {
+        TXwdPuzzle p = FromRows(row.Rows);
+        TAutoclueWalk w(p);
+        std::string forward;
+        while (w.FindWord(">", false) == TWalkResult::Found && forward.size() < 1000)
+            forward += (forward.empty() ? "" : " ") + At(w);
+        EXPECT_EQ(forward, row.Words);
+        EXPECT_EQ(At(w), row.LastAcross);
+        std::string back = At(w);
+        while (w.PrevWord() == TWalkResult::Found && back.size() < 1000) back = At(w) + " " + back;
+        EXPECT_EQ(back,
+                  row.Words.substr(0, row.Words.find(row.LastAcross) + row.LastAcross.size()));
+        const std::string first = row.Words.substr(0, row.Words.find(' '));
+        EXPECT_EQ(At(w), first);
+        EXPECT_EQ(w.FindWord(">", false), TWalkResult::Found);
+        EXPECT_TRUE(row.Words.starts_with(first + " " + At(w) + " ")) << At(w);
     }
-    ASSERT_EQ(w.FindWord(">", false), TWalkResult::PassedEnd);
-    auto lastAcross = words.rbegin();
-    while (std::get<2>(*lastAcross) != 'a') ++lastAcross;
-    EXPECT_EQ(At(w), *lastAcross);
-    // Back from the last word to the first, then past the start.
-    w.Reset();
-    for (std::size_t i = 0; i < words.size(); ++i) w.FindWord(">", false);
-    for (auto word = words.rbegin() + 1; word != words.rend(); ++word) {
-        ASSERT_EQ(w.PrevWord(), TWalkResult::Found);
-        EXPECT_EQ(At(w), *word);
-    }
-    EXPECT_EQ(w.PrevWord(), TWalkResult::PassedStart);
-    EXPECT_EQ(At(w), words.front());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Grids, WalkOrder,
-    ::testing::Values(
-        // Open: (1,1) carries number 1 with entries 1 across and 2 down.
-        std::vector<std::string>(11, std::string(11, 'A')),
-        // A pattern with black squares in row 1 and word starts on both sides of them.
-        std::vector<std::string>{"AAA#AAAAA#A", "AAA#AAAAA#A", "AAAAA#AAAAA", "###AAA#AAAA",
-                                 "AAAA#AAA###", "AAAAAAAAAAA", "###AAA#AAAA", "AAAA#AAA###",
-                                 "AAAAA#AAAAA", "A#AAAAA#AAA", "A#AAAAA#AAA"},
-        // Down words follow the last across word; the last row holds none.
-        std::vector<std::string>{"AAAAA", "AAAAA", "AAAA#", "AA#AA", "A#A#A"}));
-
-// Targets: a clue text, an empty clue, a word's letters only while the grid has
-// a selection; an earlier word with the same letters wins.
+// Targets: an empty clue, a clue text (the first of two), a word's letters
+// only while the grid has a selection; a clue is the text its link names.
 TEST(AutoclueWalk, TargetsFindTheFirstMatchingWord) {
-    TXwdPuzzle p =
-        Grid({"CAT#CAT", "AAAAAAA", "TAAAAAA", "#AAAAA#", "AAAAAAA", "AAAAAAA", "CAT#CAT"});
-    p.Clue(1).SetText("Pet");
-    p.Clue(2).SetText("Also pet");
-    p.Index(1, 1) = {1, 2};
-    struct TRow {
+    TXwdPuzzle p = fakes::SamplePuzzle();
+    p.Clue(17).SetText("Marsh");
+    const struct {
         const char* Target;
         bool Letters;
-        TWordAt Expected;
+        TWalkResult Result;
+        std::string Expected;
     } rows[] = {
-        {"", false, {2, 1, 'd', 2, 3}},         // the first word without a clue
-        {"Also pet", false, {1, 1, 'd', 1, 2}}, // clue text
-        {"CAT", true, {1, 1, 'a', 1, 1}},       // (5,1) and (1,7) spell it too
-        {"CAT", false, {1, 7, 'a', 17, 0}},     // letters ignored: no clue says CAT
+        {"", false, TWalkResult::Found, "(1,1)d1:1"},
+        {"Marsh", false, TWalkResult::Found, "(7,5)d12:15"},
+        {"DIG", true, TWalkResult::Found, "(1,7)a14:17"},
+        {"DIG", false, TWalkResult::PassedEnd, "(5,7)a15:18"},
+        {"Not linked", false, TWalkResult::PassedEnd, "(5,7)a15:18"},
     };
-    for (const TRow& row : rows) {
+    for (const auto& row : rows) {
         TAutoclueWalk w(p);
-        const TWalkResult r = w.FindWord(row.Target, row.Letters);
-        auto expected = row.Expected;
-        if (std::get<4>(expected) == 0) {
-            // Walked off the end onto the last across word.
-            EXPECT_EQ(r, TWalkResult::PassedEnd) << row.Target;
-            EXPECT_EQ(std::get<0>(At(w)), 5) << row.Target;
-            EXPECT_EQ(std::get<1>(At(w)), 7) << row.Target;
-        } else {
-            EXPECT_EQ(r, TWalkResult::Found) << row.Target;
-            EXPECT_EQ(At(w), expected) << row.Target;
-        }
+        EXPECT_EQ(w.FindWord(row.Target, row.Letters), row.Result) << row.Target;
+        EXPECT_EQ(At(w), row.Expected) << row.Target;
     }
 }
 
@@ -133,8 +98,8 @@ TEST(AutoclueWalk, StopsAtTheWordLimitOnTheLastValidWord) {
     TXwdPuzzle p = OverTheLimit();
     TAutoclueWalk w(p);
     for (int i = 1; i <= MaxWords; ++i) ASSERT_EQ(w.FindWord(">", false), TWalkResult::Found);
-    const TWordAt last = At(w);
-    EXPECT_EQ(std::get<4>(last), MaxWords);
+    const std::string last = At(w);
+    EXPECT_EQ(w.CurEntry, MaxWords);
     EXPECT_EQ(w.FindWord(">", false), TWalkResult::LimitHit);
     EXPECT_EQ(At(w), last);
     EXPECT_TRUE(w.StoreClue("still the 179th"));
@@ -148,18 +113,18 @@ TEST(AutoclueWalk, StopsAtTheWordLimitOnTheLastValidWord) {
 
 TEST(AutoclueWalk, GridsWithoutAnAcrossWordEndWhereTheWalkWas) {
     // No word at all: both ends of the walk stay off any word.
-    TXwdPuzzle none = Grid({"A#A", "###", "A#A"});
+    TXwdPuzzle none = FromRows({"A#A", "###", "A#A"});
     TAutoclueWalk w(none);
     EXPECT_EQ(w.FindWord(">", false), TWalkResult::PassedEnd);
     EXPECT_FALSE(w.OnWord());
     EXPECT_EQ(w.PrevWord(), TWalkResult::PassedStart);
     EXPECT_FALSE(w.OnWord());
     // Down words only: past the end the walk stays on the last word.
-    TXwdPuzzle down = Grid({"A#A", "A#A", "A#A"});
+    TXwdPuzzle down = FromRows({"A#A", "A#A", "A#A"});
     TAutoclueWalk d(down);
     d.FindWord(">", false);
     d.FindWord(">", false);
-    const TWordAt last = At(d);
+    const std::string last = At(d);
     EXPECT_EQ(d.FindWord(">", false), TWalkResult::PassedEnd);
     EXPECT_EQ(At(d), last);
 }
@@ -188,7 +153,7 @@ TEST(AutoclueWalk, StoreClueRelinksToTheOrdinalOnlyWhenTheTextDiffers) {
 }
 
 TEST(ScoreRules, SolvedComparesWhiteSquaresOnly) {
-    TXwdPuzzle p = Grid({"AB#", "C.D", "#EF"});
+    TXwdPuzzle p = FromRows({"AB#", "C.D", "#EF"});
     const auto fill = [&](const char* rows) {
         for (int i = 0; i < 9; ++i) p.Player(i % 3 + 1, i / 3 + 1) = rows[i] == '.' ? 0 : rows[i];
     };

@@ -1,9 +1,9 @@
 // The Autoclue editor and the clue list, driven through the running program:
-// a 15 x 15 puzzle is constructed, clued through the editor, saved and opened
-// for solving, and the clue list and the grid select each other.
+// the sample puzzle is clued through the editor, saved and opened for
+// solving, and the clue list and the grid select each other.
 #include "AutoclueTools.h"
 #include "MainTestSupport.h"
-#include "Win1252.h"
+#include "OutputTestSupport.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,22 +22,17 @@ namespace {
 
 class ClueWindowTest : public MainWindowTest {
 protected:
-    // A new 15 x 15 puzzle with black squares where x and y are both multiples
-    // of 4, every white square lettered; the editor open on its first word.
-    void Construct(const QString& name = "clues.xwd") {
-        NewPuzzle(Main->N15x1, name);
-        TXwdPuzzle& p = Procs->Puzzle;
-        for (int x = 1; x <= 15; ++x)
-            for (int y = 1; y <= 15; ++y)
-                p.Solution(x, y) = x % 4 == 0 && y % 4 == 0
-                                       ? BlackSquare
-                                       : std::uint8_t('A' + (x * 7 + y * 3) % 26);
-        Words = 0;
-        for (const TNumberedSquare& s : NumberGrid(p))
-            Words += (s.AcrossWord > 0) + (s.DownWord > 0);
+    // The sample puzzle opened for constructing, the editor on its first word.
+    void OpenSample() {
+        OpenPuzzle(MakePuzzleFile("sample.xwd", 7, [](TXwdPuzzle& p) { p = SamplePuzzle(); }),
+                   false);
         Main->AutoclueBtn->click();
         Auto = App->AutoclueForm.get();
         ASSERT_TRUE(Auto->isVisible());
+    }
+    // The number label, the letters and the clue text as shown.
+    QString Shown() const {
+        return Auto->NumLbl->text() + "|" + Auto->ClueLbl->text() + "|" + Auto->DefEdit->text();
     }
     void Type(const QString& text) { QTest::keyClicks(Auto->DefEdit, text); }
     void Key(int key, Qt::KeyboardModifiers m = Qt::NoModifier) {
@@ -56,65 +51,63 @@ protected:
         return image.pixelColor(SquarePoint(x, y) * image.devicePixelRatio());
     }
 
-    int Words = 0;
     TAutoclueForm* Auto = nullptr;
 };
 
 TEST_F(ClueWindowTest, ConstructedCluedSavedAndSolvedWithListAndGridInStep) {
-    Construct();
-    EXPECT_EQ(Auto->NumLbl->text(), "1  Across");
+    OpenSample();
     EXPECT_EQ(Auto->height(), AutoclueHeight);
     // Every word gets its clue through the editor, Enter stepping on.
-    for (int i = 1; i <= Words; ++i) {
+    for (int i = 1; i <= 18; ++i) {
+        Key(Qt::Key_Y, Qt::ControlModifier);
         Type(QString("Clue %1").arg(i));
         Key(Qt::Key_Return);
     }
-    EXPECT_EQ(Auto->Walk.CurEntry, Words); // Enter after the last word stays on it
+    EXPECT_EQ(Auto->Walk.CurEntry, 18); // Enter after the last word stays on it
     Main->Save1->trigger();
-    OpenPuzzle(Path("clues.xwd"), true);
+    OpenPuzzle(Path("sample.xwd"), true);
     EXPECT_FALSE(Auto->isVisible()); // opening a puzzle closes the editor
 
     TCluesForm& clues = *App->CluesForm;
     TDemGridForm& grid = *App->DemGridForm;
     ASSERT_TRUE(clues.isVisible());
-    ASSERT_EQ(clues.ClueList->count(), Words);
-    for (int i = 0; i < Words; ++i)
+    ASSERT_EQ(clues.ClueList->count(), 18);
+    for (int i = 0; i < 18; ++i)
         EXPECT_EQ(clues.ClueList->item(i)->text(), QString("Clue %1").arg(i + 1));
     EXPECT_EQ(clues.ClueList->currentRow(), -1);
     EXPECT_EQ(clues.ClueList->visualItemRect(clues.ClueList->item(0)).height(), ClueItemHeight);
     EXPECT_EQ(clues.ClueList->horizontalScrollBar()->maximum(),
               ClueListExtent - clues.ClueList->viewport()->width());
 
-    // Line 3 is entry 4: the down word of (2,1); (1,1) carries entries 1 and 2.
-    grid.SelectWord(SquarePoint(5, 2), Qt::LeftButton); // an across word is highlighted
-    const QColor before = GridPixel(5, 2);
+    // Line 3 is entry 4: the down word of (4,1), which starts no across word.
+    grid.SelectWord(SquarePoint(2, 2), Qt::LeftButton); // an across word is highlighted
+    const QColor before = GridPixel(2, 2);
     const auto click = [&](int row) {
         const QRect r = clues.ClueList->visualItemRect(clues.ClueList->item(row));
         QTest::mouseClick(clues.ClueList->viewport(), Qt::LeftButton, {}, r.center());
     };
     click(3);
     EXPECT_EQ(before, QColor(HighlightColor));
-    EXPECT_EQ(GridPixel(5, 2), QColor(Qt::white)); // the old word back to white
+    EXPECT_EQ(GridPixel(2, 2), QColor(Qt::white)); // the old word back to white
     EXPECT_EQ(grid.Direction, 2);
-    EXPECT_EQ(grid.CursorPos, QPoint(Procs->CellSize * 2, 0));
-    EXPECT_EQ(GridPixel(3, 1), QColor(HighlightColor));
-    EXPECT_EQ(GridPixel(3, 3), QColor(HighlightColor));
+    EXPECT_EQ(grid.CursorPos, QPoint(Procs->CellSize * 3, 0));
+    EXPECT_EQ(GridPixel(4, 1), QColor(HighlightColor));
+    EXPECT_EQ(GridPixel(4, 2), QColor(HighlightColor));
     EXPECT_EQ(Main->DataMemo->toPlainText(), "Clue 4");
     EXPECT_EQ(Main->ModeLabel->text(), "Down Clue");
 
     // The grid selects lines back; a word without an entry clears the selection.
-    grid.SelectWord(SquarePoint(1, 2), Qt::LeftButton);
-    const int entry = Procs->Puzzle.Index(1, 2).AcrossClue;
-    EXPECT_EQ(clues.ClueList->currentRow(), entry - 1);
-    EXPECT_EQ(Main->DataMemo->toPlainText(), QString("Clue %1").arg(entry));
-    Procs->Puzzle.Index(1, 3).AcrossClue = 0;
-    grid.SelectWord(SquarePoint(2, 3), Qt::LeftButton);
+    grid.SelectWord(SquarePoint(3, 2), Qt::LeftButton);
+    EXPECT_EQ(clues.ClueList->currentRow(), 5);
+    EXPECT_EQ(Main->DataMemo->toPlainText(), "Clue 6");
+    Procs->Puzzle.Index(1, 7).AcrossClue = 0;
+    grid.SelectWord(SquarePoint(2, 7), Qt::LeftButton);
     EXPECT_EQ(clues.ClueList->currentRow(), -1);
 
     // A line whose entry no square carries leaves the grid as it is.
     Procs->Puzzle.Index(1, 2).AcrossClue = 0;
     grid.SelectWord(SquarePoint(1, 1), Qt::RightButton);
-    click(entry - 1);
+    click(5);
     EXPECT_EQ(grid.Direction, 2);
     EXPECT_EQ(GridPixel(1, 2), QColor(HighlightColor));
 
@@ -124,33 +117,64 @@ TEST_F(ClueWindowTest, ConstructedCluedSavedAndSolvedWithListAndGridInStep) {
     clues.grab().save(Path("clues.png"));
 }
 
-TEST_F(ClueWindowTest, WalkingShowsWordsAndTheEndsWithTheirSounds) {
-    Construct();
-    Auto->NextBtn->click();
-    EXPECT_EQ(Auto->NumLbl->text(), "1  Down"); // same square, same number
-    EXPECT_EQ(Auto->ClueLbl->text(), FromWin1252(GetWord(Procs->Puzzle, 1, 1, 'd')));
-    Auto->NextBtn->click();
-    EXPECT_EQ(Auto->NumLbl->text(), "2  Down");
-    Auto->PrevBtn->click();
-    Auto->PrevBtn->click();
-    EXPECT_EQ(Auto->NumLbl->text(), "1  Across");
+// Records the number label's text and colour at every paint.
+class TPaintLog : public QObject {
+public:
+    QStringList Seen;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            const auto* label = static_cast<QLabel*>(watched);
+            Seen << label->text() + " " + label->palette().color(QPalette::WindowText).name();
+        }
+        return false;
+    }
+};
+
+TEST_F(ClueWindowTest, WalkingShowsEveryWordAndTheEndsWithTheirSounds) {
+    OpenSample();
+    // Every word forward and back; (4,1) shows the text of its ordinal's entry
+    // and is linked to it.
+    const QString walk =
+        "1  Down|SOW|; 2  Across|PLUM|Purple fruit; 2  Down|PARTYOG|Made-up word; "
+        "3  Down|LL|Not linked; 4  Down|MOE|Larry's pal; 5  Across|OVAL|Egg shape; "
+        "6  Across|OX|Yoke wearer; 7  Down|XN|; 8  Across|HEN|\"Layer\" on a farm; "
+        "8  Down|HERED|Coined word; 9  Across|TOE|Foot digit; 10  Across|BAY|Inlet; "
+        "10  Down|BED|Place to sleep; 11  Across|RIB|Spare ___; 12  Down|BOG|Marsh; "
+        "13  Across|ONE|Single; 14  Across|DIG|Excavate; 15  Across|DOG|Man's best friend";
+    QStringList forward{Shown()};
+    for (int i = 1; i < 18; ++i) {
+        Auto->NextBtn->click();
+        forward << Shown();
+    }
+    EXPECT_EQ(forward.join("; "), walk);
+    EXPECT_EQ(Procs->Puzzle.Index(4, 1).DownClue, 4);
+    QStringList back{Shown()};
+    for (int i = 1; i < 18; ++i) {
+        Auto->PrevBtn->click();
+        back.prepend(Shown());
+    }
+    EXPECT_EQ(back.join("; "), walk);
     Player->Played.clear();
     Auto->PrevBtn->click(); // before the first word: sound only
     EXPECT_EQ(Player->Played, QStringList{"WAVE_4"});
-    EXPECT_EQ(Auto->NumLbl->text(), "1  Across");
+    EXPECT_EQ(Shown(), forward[0]);
+    Auto->NextBtn->click();
+    EXPECT_EQ(Shown(), forward[1]);
 
-    // All words clued: "next blank" walks to the end, with the pauses and the sound.
-    for (int n = 1; n <= MaxWords; ++n) Procs->Puzzle.Clue(n).SetText("x");
-    for (const TNumberedSquare& s : NumberGrid(Procs->Puzzle))
-        Procs->Puzzle.Index(s.X, s.Y) = {1, 1};
+    // "Next blank" stops at the clueless XN, then walks past the end: the label
+    // is painted red during the pauses and the last across word is shown.
+    Auto->BlankBtn->click();
+    EXPECT_EQ(Shown(), forward[7]);
+    TPaintLog log;
+    Auto->NumLbl->installEventFilter(&log);
     Player->Played.clear();
     Waiter->Waits.clear();
     Auto->BlankBtn->click();
+    EXPECT_TRUE(log.Seen.contains("NO MORE CLUES! #ff0000")) << log.Seen.join(", ").toStdString();
     EXPECT_EQ(Waiter->Waits, (std::vector<int>{5, 500}));
     EXPECT_EQ(Player->Played, QStringList{"WAVE_4"});
     EXPECT_EQ(Auto->NumLbl->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-    EXPECT_EQ(Auto->Walk.CurY, 15); // the last across word
-    EXPECT_EQ(Auto->NumLbl->text(), QString("%1  Across").arg(Auto->Walk.CurNumber));
+    EXPECT_EQ(Shown(), forward[17]);
     // Speech: the spoken sound to its end and no pause after it.
     Procs->SoundMode = 2;
     Player->Played.clear();
@@ -161,31 +185,29 @@ TEST_F(ClueWindowTest, WalkingShowsWordsAndTheEndsWithTheirSounds) {
 }
 
 TEST_F(ClueWindowTest, GridSelectionAimsTheEditor) {
-    Construct();
+    OpenSample();
     TDemGridForm& grid = *App->DemGridForm;
     // Inside a word, not on its first square: the first word of the grid.
     Auto->NextBtn->click();
-    grid.SelectWord(SquarePoint(2, 2), Qt::LeftButton);
-    EXPECT_EQ(Auto->NumLbl->text(), "1  Across");
-    // Row 6 spells what row 2 spells: the earlier word wins.
-    for (int x = 1; x <= 15; ++x) Procs->Puzzle.Solution(x, 6) = Procs->Puzzle.Solution(x, 2);
-    grid.SelectWord(SquarePoint(1, 6), Qt::LeftButton);
-    EXPECT_EQ(Auto->Walk.CurY, 2);
-    EXPECT_EQ(Auto->Walk.CurDir, 'a');
+    grid.SelectWord(SquarePoint(4, 2), Qt::LeftButton);
+    EXPECT_EQ(Shown(), "1  Down|SOW|");
+    // (5,7) across now spells what the earlier (7,5) down spells: the earlier word wins.
+    Procs->Puzzle.Solution(5, 7) = 'B';
+    grid.SelectWord(SquarePoint(5, 7), Qt::LeftButton);
+    EXPECT_EQ(Shown(), "12  Down|BOG|Marsh");
     // A down word picked with the other button.
-    grid.SelectWord(SquarePoint(5, 1), Qt::RightButton);
-    EXPECT_EQ(Auto->NumLbl->text(), "5  Down");
+    grid.SelectWord(SquarePoint(7, 2), Qt::RightButton);
+    EXPECT_EQ(Shown(), "7  Down|XN|");
 }
 
 TEST_F(ClueWindowTest, EditingStoresEightBitTextOfAtMostSixtyCharacters) {
-    Construct();
+    OpenSample();
     TXwdPuzzle& p = Procs->Puzzle;
     Type("Caf");
     TypeChar(QString(QChar(0xE9)));   // é is byte 233
     TypeChar(QString(QChar(0x0151))); // ő has no byte: refused with a note
     EXPECT_EQ(p.Clue(1).Text(), "Caf\xE9");
     EXPECT_FALSE(Auto->NoteLbl->text().isEmpty());
-    EXPECT_EQ(p.Index(1, 1).AcrossClue, 1);
 
     Key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(p.Clue(1).Text(), "");
@@ -231,14 +253,14 @@ TEST_F(ClueWindowTest, EditingStoresEightBitTextOfAtMostSixtyCharacters) {
 }
 
 TEST_F(ClueWindowTest, DefinitionsListShowsEveryWordAndMovesTheEditor) {
-    Construct();
+    OpenSample();
     Type("First");
     Auto->ListdefsBtn->click();
     auto* list = Auto->findChild<TDefinitionsList*>();
     ASSERT_TRUE(list && list->isVisible());
-    ASSERT_EQ(list->DefsList->topLevelItemCount(), Words);
+    ASSERT_EQ(list->DefsList->topLevelItemCount(), 18);
     const QTreeWidgetItem* first = list->DefsList->topLevelItem(0);
-    EXPECT_EQ(first->text(0) + " " + first->text(1) + " " + first->text(3), "1 Across First");
+    EXPECT_EQ(first->text(0) + " " + first->text(1) + " " + first->text(3), "1 Down First");
     QTreeWidgetItem* fourth = list->DefsList->topLevelItem(3);
     EXPECT_EQ(fourth->text(1), "Down");
     emit list->DefsList->itemDoubleClicked(fourth, 0);

@@ -1,35 +1,37 @@
-// The score card through the running program: solved with one revealed
-// letter, scored wrong with the error crosses, started over, and deleted.
+// The score card through the running program on the sample puzzle: solved
+// with one revealed letter; scored wrong with the error crosses, started over,
+// solved cleanly and deleted; and the failures of Start Over and Delete.
 #include "MainTestSupport.h"
+#include "OutputTestSupport.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace wl::fakes {
 namespace {
 
 class ScoreCardTest : public MainWindowTest {
 protected:
-    // An 11 x 11 puzzle with a black square at every (4k, 4k), opened for solving.
     void OpenForSolving() {
-        File = MakePuzzleFile("solve.xwd", 11, [](TXwdPuzzle& p) {
-            for (int x = 1; x <= 11; ++x)
-                for (int y = 1; y <= 11; ++y)
-                    p.Solution(x, y) =
-                        x % 4 == 0 && y % 4 == 0 ? BlackSquare : std::uint8_t('A' + (x + y) % 26);
-        });
+        File = MakePuzzleFile("solve.xwd", 7, [](TXwdPuzzle& p) { p = SamplePuzzle(); });
         OpenPuzzle(File, true);
         Card = App->ScoreForm.get();
     }
     void FillAnswers() {
         TXwdPuzzle& p = Procs->Puzzle;
-        for (int x = 1; x <= 11; ++x)
-            for (int y = 1; y <= 11; ++y)
+        for (int x = 1; x <= 7; ++x)
+            for (int y = 1; y <= 7; ++y)
                 if (!p.IsBlack(x, y)) p.Player(x, y) = p.Solution(x, y);
+    }
+    QPoint SquarePoint(int x, int y) const {
+        return {(x - 1) * Procs->CellSize + 3, (y - 1) * Procs->CellSize + 3};
     }
     // Scores the puzzle and presses `button` once the card is up; `look` sees the card then.
     void Score(QPushButton* TScoreForm::*button, const std::function<void()>& look = {}) {
@@ -47,30 +49,38 @@ protected:
         press->start(0);
         Main->ScorePuzzle1->trigger();
     }
-    int RedPixels(int x, int y) {
+    // The grid as shown, a row a line: 'x' for a square with red in it, else '.'.
+    std::vector<std::string> RedSquares() {
         const QImage image = App->DemGridForm->grab().toImage();
         const qreal r = image.devicePixelRatio();
         const int c = Procs->CellSize;
-        int red = 0;
-        for (int px = (x - 1) * c; px < x * c; ++px)
-            for (int py = (y - 1) * c; py < y * c; ++py) {
+        std::vector<std::string> rows(7, std::string(7, '.'));
+        for (int px = 0; px < 7 * c; ++px)
+            for (int py = 0; py < 7 * c; ++py) {
                 const QColor colour = image.pixelColor(QPoint(px, py) * r);
-                red += colour.red() > 200 && colour.green() < 100;
+                if (colour.red() > 200 && colour.green() < 100)
+                    rows[std::size_t(py / c)][std::size_t(px / c)] = 'x';
             }
-        return red;
+        return rows;
+    }
+    // No square of the solver's grid holds a letter.
+    static bool Cleared(const TXwdPuzzle& p) {
+        const std::uint8_t* b = &p.PlayerGrid[0][0];
+        return std::all_of(b, b + sizeof p.PlayerGrid, [](std::uint8_t c) { return c == 0; });
     }
 
     QString File;
     TScoreForm* Card = nullptr;
     std::size_t WaitsBeforeCard = 0;
+    const std::vector<std::string> NoCrosses = std::vector<std::string>(7, ".......");
 };
 
 TEST_F(ScoreCardTest, SolvedWithOneRevealedLetterCongratulatesAndNotesTheCheat) {
     OpenForSolving();
     FillAnswers();
     TDemGridForm& grid = *App->DemGridForm;
-    Procs->Puzzle.Player(2, 1) = 0;
-    grid.SelectWord(QPoint(Procs->CellSize + 3, 3), Qt::LeftButton);
+    Procs->Puzzle.Player(4, 2) = 0;
+    grid.SelectWord(SquarePoint(4, 2), Qt::LeftButton);
     grid.TypeKey('+');
     Player->Played.clear();
     Score(&TScoreForm::CancelBtn, [&] {
@@ -88,41 +98,55 @@ TEST_F(ScoreCardTest, SolvedWithOneRevealedLetterCongratulatesAndNotesTheCheat) 
     EXPECT_EQ(Waiter->Waits.size(), WaitsBeforeCard);
 }
 
-TEST_F(ScoreCardTest, WrongThenStartOverThenDelete) {
+TEST_F(ScoreCardTest, WrongThenStartOverThenSolvedCleanlyAndDeleted) {
     OpenForSolving();
     FillAnswers();
     TXwdPuzzle& p = Procs->Puzzle;
     p.Player(3, 2) = 'Z';
+    p.Player(6, 7) = 0;
     Player->Played.clear();
     Score(&TScoreForm::ShowErrsBtn, [&] {
         EXPECT_EQ(Card->BannerLbl->text(), "PUZZLE INCORRECT!");
         EXPECT_EQ(Card->BannerLbl->palette().color(QPalette::WindowText), QColor(Qt::red));
+        EXPECT_TRUE(Card->ShowErrsBtn->isEnabled());
         EXPECT_FALSE(Card->DeleteBtn->isEnabled());
         EXPECT_FALSE(Card->CheatLbl->isVisible());
     });
     EXPECT_EQ(Player->Played, QStringList{"WAVE_3"});
-    EXPECT_GT(RedPixels(3, 2), 10);
-    EXPECT_EQ(RedPixels(2, 2), 0);
+    EXPECT_EQ(RedSquares(), (std::vector<std::string>{".......", "..x....", ".......", ".......",
+                                                      ".......", ".......", ".....x."}));
     App->DemGridForm->Invalidate();
-    EXPECT_EQ(RedPixels(3, 2), 0); // the crosses go with the next full repaint
+    EXPECT_EQ(RedSquares(), NoCrosses); // the crosses go with the next full repaint
 
-    // Start Over empties the solver's letters in memory and in the file.
+    // Start Over empties the solver's letters in memory and in the file, and
+    // marks nothing.
     Score(&TScoreForm::StartOverBtn);
-    for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) EXPECT_EQ(p.Player(x, y), 0);
+    EXPECT_TRUE(Cleared(p));
+    EXPECT_EQ(RedSquares(), NoCrosses);
     TDemProcs saved;
     saved.LoadPuzzle(File.toStdString());
-    EXPECT_EQ(saved.Puzzle.Player(1, 1), 0);
+    EXPECT_TRUE(Cleared(saved.Puzzle));
     EXPECT_FALSE(Procs->PuzzleChanged);
     Score(&TScoreForm::CancelBtn, [&] { EXPECT_EQ(Card->BannerLbl->text(), "PUZZLE INCORRECT!"); });
 
-    // Solved and deleted: the file moves to ".XW!", the windows close, the menu goes dark.
+    // Solved without help after a wrong score, a clue on show; then deleted: the
+    // file moves to ".XW!", the windows close, the menu goes dark.
     FillAnswers();
-    Score(&TScoreForm::DeleteBtn);
+    App->DemGridForm->SelectWord(SquarePoint(4, 1), Qt::LeftButton);
+    ASSERT_EQ(Main->DataMemo->toPlainText(), "Purple fruit");
+    ASSERT_EQ(Main->ModeLabel->text(), "Across Clue");
+    Score(&TScoreForm::DeleteBtn, [&] {
+        EXPECT_EQ(Card->BannerLbl->text(), "CONGRATULATIONS!");
+        EXPECT_EQ(Card->BannerLbl->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+        EXPECT_FALSE(Card->CheatLbl->isVisible());
+        EXPECT_FALSE(Card->ShowErrsBtn->isEnabled());
+        EXPECT_TRUE(Card->DeleteBtn->isEnabled());
+    });
     EXPECT_FALSE(QFileInfo::exists(File));
     EXPECT_TRUE(QFileInfo::exists(Path("solve.XW!")));
     EXPECT_EQ(Main->Byline->text(), "!!! DELETED !!!");
-    EXPECT_TRUE(Main->ModeLabel->text().isEmpty());
+    EXPECT_EQ(Main->ModeLabel->text(), "");
+    EXPECT_EQ(Main->DataMemo->toPlainText(), "");
     for (QAction* a : {Main->Save1, Main->Print1, Main->ScorePuzzle1, Main->ReverttoSaved1})
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     EXPECT_FALSE(Main->CheatBtn->isEnabled());
@@ -138,7 +162,7 @@ TEST_F(ScoreCardTest, FailedSaveOfStartOverShowsTheSystemsTextWithTheGridCleared
     ASSERT_FALSE(Boxes->Shown.empty());
     EXPECT_EQ(Boxes->Shown.back().Kind, TPromptKind::Error);
     EXPECT_FALSE(Boxes->Shown.back().Text.isEmpty());
-    EXPECT_EQ(Procs->Puzzle.Player(1, 1), 0);
+    EXPECT_TRUE(Cleared(Procs->Puzzle));
     EXPECT_FALSE(Card->isVisible());
 }
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
 #include <vector>
 
 using namespace wl;
@@ -26,8 +28,9 @@ TXwdPuzzle OverTheLimit() {
 
 // The walk's state as "(x,y)" direction number ":" entry.
 std::string At(const TAutoclueWalk& w) {
-    return "(" + std::to_string(w.CurX) + "," + std::to_string(w.CurY) + ")" + w.CurDir +
-           std::to_string(w.CurNumber) + ":" + std::to_string(w.CurEntry);
+    std::ostringstream at;
+    at << '(' << w.CurX << ',' << w.CurY << ')' << w.CurDir << w.CurNumber << ':' << w.CurEntry;
+    return at.str();
 }
 
 } // namespace
@@ -56,11 +59,11 @@ TEST(AutoclueWalk, ForwardAndBackMeetEveryWordInEntryOrder) {
         TAutoclueWalk w(p);
         std::string forward;
         while (w.FindWord(">", false) == TWalkResult::Found && forward.size() < 1000)
-            forward += (forward.empty() ? "" : " ") + At(w);
+            forward.append(forward.empty() ? "" : " ").append(At(w));
         EXPECT_EQ(forward, row.Words);
         EXPECT_EQ(At(w), row.LastAcross);
         std::string back = At(w);
-        while (w.PrevWord() == TWalkResult::Found && back.size() < 1000) back = At(w) + " " + back;
+        while (w.PrevWord() == TWalkResult::Found && back.size() < 1000) back = At(w).append(" ").append(back);
         EXPECT_EQ(back,
                   row.Words.substr(0, row.Words.find(row.LastAcross) + row.LastAcross.size()));
         const std::string first = row.Words.substr(0, row.Words.find(' '));

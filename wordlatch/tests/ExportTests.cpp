@@ -78,7 +78,7 @@ std::vector<std::string> PictureSquares(const QByteArray& svg, const QImage& png
         const QPoint corner((1 + 30 * int(i % 7) + 28) * PngScale,
                             (1 + 30 * int(i / 7) + 28) * PngScale);
         if (qGray(png.pixel(corner)) < 128) cells[i] += "#";
-        rows[i / 7] += (i % 7 ? " " : "") + (cells[i].empty() ? "." : cells[i]);
+        rows[i / 7].append(i % 7 ? " " : "").append(cells[i].empty() ? "." : cells[i]);
     }
     return rows;
 }

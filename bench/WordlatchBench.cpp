@@ -1,5 +1,6 @@
 // Puzzle file load and save, and the numbering walk of the largest grid.
 #include "DemoProcsUnit.h"
+#include "GridScan.h"
 
 #include <benchmark/benchmark.h>
 
@@ -49,5 +50,13 @@ void BM_NumberGrid23(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(NumberGrid(d.Puzzle));
 }
 BENCHMARK(BM_NumberGrid23);
+
+// The whole scan of a filled 23x23 grid, its many unchecked squares and
+// cheaters included: it runs each time the scan window is shown.
+void BM_ScanGrid23(benchmark::State& state) {
+    const TDemProcs d = LargePuzzle();
+    for (auto _ : state) benchmark::DoNotOptimize(ScanGrid(d.Puzzle));
+}
+BENCHMARK(BM_ScanGrid23)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -101,11 +101,7 @@ void TCluesForm::ClueListClick() {
     // No word carries the entry: the grid stays as it is.
     if (!direction) return;
     TDemGridForm& grid = *Grid;
-    if (grid.Direction != 0) grid.HighlightWord(grid.CursorPos, Qt::white);
-    grid.Direction = direction;
-    const QPoint corner((x - 1) * Procs.CellSize, (y - 1) * Procs.CellSize);
-    grid.HighlightWord(corner, HighlightColor);
-    grid.CursorPos = corner;
+    grid.SelectWordAt(x, y, direction);
     if (Main) Main->ShowClue();
     grid.activateWindow();
     grid.setFocus();

@@ -211,6 +211,14 @@ void TDemGridForm::HighlightWord(QPoint point, const QColor& colour) {
     if (unhighlight) Direction = 0;
 }
 
+void TDemGridForm::SelectWordAt(int x, int y, int direction) {
+    if (Direction != 0) HighlightWord(CursorPos, Qt::white);
+    Direction = direction;
+    const QPoint corner((x - 1) * Procs.CellSize, (y - 1) * Procs.CellSize);
+    HighlightWord(corner, HighlightColor);
+    CursorPos = corner;
+}
+
 void TDemGridForm::ShowAnswers() {
     Cheated = true;
     DrawNow([](TGridPainter& grid) { grid.Answers(); });

@@ -89,6 +89,9 @@ public:
     void FormKeyPress(char key);
     void PaintSquare(QPoint point, bool makeWhite);
     void SelectWord(QPoint point, Qt::MouseButton button);
+    // Selects the word from square (x, y), direction 1 across or 2 down, in
+    // yellow with the cursor on its first square; the last word is un-highlighted.
+    void SelectWordAt(int x, int y, int direction);
     // `key` is upper case: a letter, space, "+", Enter (13) or backspace (8).
     void TypeKey(char key);
 

@@ -11,6 +11,7 @@
 #include "ExportUnit.h"
 #include "HelpWindow.h"
 #include "SFXUnit.h"
+#include "ScanUnit.h"
 #include "ScoreUnit.h"
 #include "XwinDemo1.h"
 
@@ -154,6 +155,7 @@ void TWordlatchApp::BuildOtherWindows() {
 
 TWordlatchApp::~TWordlatchApp() {
     // Last created, first gone: no window outlives one it refers to.
+    ScanForm.reset();
     AnalysisForm.reset();
     InfoWin.reset();
     DemPrintForm.reset();

@@ -33,6 +33,7 @@ class TDemPrefForm;
 class TDemPrintForm;
 class TInfoWin;
 class TAnalysisForm;
+class TScanForm;
 class THelpWindow;
 
 // The platform services the program runs on; tests put scripted ones in.
@@ -86,6 +87,8 @@ public:
     std::unique_ptr<TDemPrintForm> DemPrintForm;
     std::unique_ptr<TInfoWin> InfoWin;
     std::unique_ptr<TAnalysisForm> AnalysisForm;
+    // Made when Scan Grid is first chosen.
+    std::unique_ptr<TScanForm> ScanForm;
 
     // Class names in the order the instances were created.
     QStringList CreationOrder;

@@ -137,6 +137,7 @@ public:
     void TransformClick(TTransform t);
     void CopyGridAs1Click();
     void ShowGuidelines1Click();
+    void ScanGrid1Click();
     void SavePuzzleAs1Click();
 
     bool FormCloseQuery();

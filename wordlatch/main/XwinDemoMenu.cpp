@@ -164,7 +164,8 @@ void TDemMainForm::CreateMenu() {
     connect(Flip1, &QAction::triggered, this, [this] { TransformClick(TTransform::Flip); });
     connect(Byline1, &QAction::triggered, this, &TDemMainForm::Byline1Click);
     // Commands this edition leaves out say so instead of silently doing nothing.
-    for (QAction* a : {ScanGrid1, ExportMetafile1, ExportEPS1, ExportRTFFile1, RTFGridtoClipboard1,
+    connect(ScanGrid1, &QAction::triggered, this, &TDemMainForm::ScanGrid1Click);
+    for (QAction* a : {ExportMetafile1, ExportEPS1, ExportRTFFile1, RTFGridtoClipboard1,
                        Dictionary1, Thesaurus1, ClueBank1, Scratchpad1, Mailbot1})
         connect(a, &QAction::triggered, this, [this] { App.Prompts->Inform(NotInDemoText); });
 }

@@ -1,11 +1,12 @@
 // The main window's design commands: the byline, the three grid transforms,
-// the copy of the bare grid and the design guidelines.
+// the copy of the bare grid, the grid scan and the design guidelines.
 #include "XwinDemo1.h"
 
 #include "AutoclueTools.h"
 #include "DemoAutoUnit.h"
 #include "DemoGridUnit.h"
 #include "SafeSave.h"
+#include "ScanUnit.h"
 #include "Transforms.h"
 #include "Win1252.h"
 #include "WordlatchApp.h"
@@ -81,6 +82,15 @@ void TDemMainForm::CopyGridAs1Click() {
     TDemProcs copy;
     copy.Puzzle = GridPattern(procs.Puzzle);
     Reported([&] { copy.SavePuzzle(path.toStdString()); });
+}
+
+void TDemMainForm::ScanGrid1Click() {
+    if (!App.ScanForm) App.ScanForm = std::make_unique<TScanForm>(App.DemProcs, *App.DemGridForm);
+    // Shown again, it scans the grid as it is now.
+    App.ScanForm->hide();
+    App.ScanForm->show();
+    App.ScanForm->raise();
+    App.ScanForm->activateWindow();
 }
 
 void TDemMainForm::ShowGuidelines1Click() {

@@ -6,12 +6,14 @@
 #include "MainTestSupport.h"
 #include "ManuscriptPages.h"
 #include "PaintBox.h"
+#include "ScanUnit.h"
 #include "RecordingDevice.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -108,6 +110,45 @@ TEST_F(AnalysisPrefsTest, AnalysisCountsTheGridAgainEachTimeItIsShown) {
     EXPECT_EQ(form.AvgLbl->text(), "-");
     EXPECT_EQ(form.IDLbl->text(), " -     11x");
     EXPECT_EQ(form.size(), QSize(426, 235));
+}
+
+TEST_F(AnalysisPrefsTest, ScanGridListsTheFindingsAndEnterSelectsTheirWordInTheGrid) {
+    // CAT and WAS across, COW down from (2,1); the rest of the grid black.
+    Construct({"#CAT#######", "#O#########", "#WAS#######"});
+    Main->ScanGrid1->trigger();
+    TScanForm& scan = *App->ScanForm;
+    ASSERT_TRUE(scan.isVisible());
+    EXPECT_EQ(scan.windowTitle(), "Scan Grid");
+    QStringList shown;
+    for (int i = 0; i < scan.FindingsList->count(); ++i) shown << scan.FindingsList->item(i)->text();
+    EXPECT_EQ(shown.first(), "Square (2,1) is white, its twin (10,11) black.");
+    EXPECT_EQ(shown.last(), "Black squares along the right edge from (11,1) to (11,11).");
+    EXPECT_EQ(scan.FindingsList->item(0)->foreground().color(), QColor(128, 0, 0));
+    EXPECT_EQ(scan.FindingsList->item(int(shown.size()) - 1)->foreground().color(), QColor(0, 0, 128));
+    Grab(scan, "scan-grid.png");
+
+    TDemGridForm& grid = *App->DemGridForm;
+    const struct {
+        QString Line;
+        int Direction;
+        QPoint Cursor;
+    } choices[] = {
+        {"1 Across (CAT) has no clue.", 1, {27, 0}},
+        {"Square (2,2) is only in 1 Down.", 2, {27, 0}},   // the word through the square
+        {"Square (4,3) is only in 2 Across.", 1, {27, 54}}, // from its first square
+    };
+    for (const auto& c : choices) {
+        scan.FindingsList->setFocus();
+        scan.FindingsList->setCurrentRow(int(shown.indexOf(c.Line)));
+        ASSERT_GE(scan.FindingsList->currentRow(), 0) << c.Line.toStdString();
+        QTest::keyClick(scan.FindingsList, Qt::Key_Return);
+        EXPECT_EQ(grid.Direction, c.Direction) << c.Line.toStdString();
+        EXPECT_EQ(grid.CursorPos, c.Cursor) << c.Line.toStdString();
+    }
+    // Shown again, it scans the grid as it is now.
+    Procs->Puzzle.Solution(2, 1) = BlackSquare;
+    Main->ScanGrid1->trigger();
+    EXPECT_TRUE(scan.FindingsList->findItems("1 Across (CAT) has no clue.", Qt::MatchExactly).isEmpty());
 }
 
 TEST_F(AnalysisPrefsTest, LetterTableDrawsCountedLettersInMaroonAndMissingOnesInWhite) {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 #include <map>
+#include <string_view>
 
 namespace wl {
 
@@ -17,12 +19,20 @@ struct TWord {
     std::string Letters; // "?" as is, an empty square as "."
 };
 
+// The parts joined: operator+ on temporaries trips GCC 12's false overlap
+// warning in optimised builds.
+std::string Cat(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (const std::string_view part : parts) text += part;
+    return text;
+}
+
 std::string Square(int x, int y) {
-    return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+    return Cat({"(", std::to_string(x), ",", std::to_string(y), ")"});
 }
 
 std::string Label(const TWord& w) {
-    return std::to_string(w.Number) + (w.Direction == 'a' ? " Across" : " Down");
+    return Cat({std::to_string(w.Number), w.Direction == 'a' ? " Across" : " Down"});
 }
 
 std::vector<TWord> Words(const TXwdPuzzle& p) {
@@ -66,11 +76,11 @@ public:
         ShortWords();
         if (AllWords.size() > std::size_t(MaxWords))
             Add(TScanLevel::Fault, 0, 0, 0,
-                "The grid has " + std::to_string(AllWords.size()) + " words; a puzzle clues at most " +
-                    std::to_string(MaxWords) + ".");
+                Cat({"The grid has ", std::to_string(AllWords.size()), " words; a puzzle clues at most ",
+                     std::to_string(MaxWords), "."}));
         Repeats();
         for (const TWord& w : AllWords)
-            if (!Clued(P, w)) Add(TScanLevel::Warning, w, Label(w) + " (" + w.Letters + ") has no clue.");
+            if (!Clued(P, w)) Add(TScanLevel::Warning, w, Cat({Label(w), " (", w.Letters, ") has no clue."}));
         Unchecked();
         if (Found.empty()) Add(TScanLevel::Info, 0, 0, 0, "No problems found.");
         Facts();
@@ -90,9 +100,9 @@ private:
         for (int y = 1; y <= N; ++y)
             for (int x = 1; x <= N; ++x) {
                 const std::uint8_t c = P.Solution(x, y);
-                if (c == NoLetter) Add(TScanLevel::Fault, x, y, 0, "Square " + Square(x, y) + " is empty.");
+                if (c == NoLetter) Add(TScanLevel::Fault, x, y, 0, Cat({"Square ", Square(x, y), " is empty."}));
                 if (c == UnknownLetter)
-                    Add(TScanLevel::Fault, x, y, 0, "Square " + Square(x, y) + " holds \"?\".");
+                    Add(TScanLevel::Fault, x, y, 0, Cat({"Square ", Square(x, y), " holds \"?\"."}));
             }
     }
 
@@ -126,9 +136,9 @@ private:
             if (i == largest) continue;
             const auto [x, y] = starts[i];
             Add(TScanLevel::Fault, x, y, 0,
-                sizes[i] == 1 ? "The square " + Square(x, y) + " is cut off from the rest of the grid."
-                              : std::to_string(sizes[i]) + " squares from " + Square(x, y) +
-                                    " are cut off from the rest of the grid.");
+                sizes[i] == 1 ? Cat({"The square ", Square(x, y), " is cut off from the rest of the grid."})
+                              : Cat({std::to_string(sizes[i]), " squares from ", Square(x, y),
+                                     " are cut off from the rest of the grid."}));
         }
     }
 
@@ -140,15 +150,15 @@ private:
                 if ((y - 1) * N + x >= (ty - 1) * N + tx || P.IsBlack(x, y) == P.IsBlack(tx, ty)) continue;
                 const bool black = P.IsBlack(x, y);
                 Add(TScanLevel::Fault, x, y, 0,
-                    "Square " + Square(x, y) + (black ? " is black, its twin " : " is white, its twin ") +
-                        Square(tx, ty) + (black ? " white." : " black."));
+                    Cat({"Square ", Square(x, y), black ? " is black, its twin " : " is white, its twin ",
+                         Square(tx, ty), black ? " white." : " black."}));
             }
     }
 
     void ShortWords() {
         for (const TWord& w : AllWords)
             if (w.Squares.size() < 3)
-                Add(TScanLevel::Fault, w, Label(w) + " (" + w.Letters + ") is shorter than three letters.");
+                Add(TScanLevel::Fault, w, Cat({Label(w), " (", w.Letters, ") is shorter than three letters."}));
     }
 
     void Repeats() {
@@ -160,8 +170,8 @@ private:
             if (it == byAnswer.end() || it->second.size() < 2 || it->second.front() != &w) continue;
             std::string where;
             for (std::size_t i = 0; i < it->second.size(); ++i)
-                where += (i == 0 ? "" : i + 1 == it->second.size() ? " and " : ", ") + Label(*it->second[i]);
-            Add(TScanLevel::Warning, w, w.Letters + " is the answer of " + where + ".");
+                where += Cat({i == 0 ? "" : i + 1 == it->second.size() ? " and " : ", ", Label(*it->second[i])});
+            Add(TScanLevel::Warning, w, Cat({w.Letters, " is the answer of ", where, "."}));
         }
     }
 
@@ -176,15 +186,15 @@ private:
                 if (!White(x, y)) continue;
                 const auto it = in.find({x, y});
                 if (it == in.end())
-                    lines.push_back({TScanLevel::Warning, x, y, 0, "Square " + Square(x, y) + " is in no word."});
+                    lines.push_back({TScanLevel::Warning, x, y, 0, Cat({"Square ", Square(x, y), " is in no word."})});
                 else if (it->second.size() == 1)
                     lines.push_back({TScanLevel::Warning, x, y, 0,
-                                     "Square " + Square(x, y) + " is only in " + Label(*it->second[0]) + "."});
+                                     Cat({"Square ", Square(x, y), " is only in ", Label(*it->second[0]), "."})});
             }
         if (lines.empty()) return;
         Add(TScanLevel::Warning, 0, 0, 0,
             lines.size() == 1 ? std::string("1 square is unchecked (in one word at most):")
-                              : std::to_string(lines.size()) + " squares are unchecked (in one word at most):");
+                              : Cat({std::to_string(lines.size()), " squares are unchecked (in one word at most):"}));
         Found.insert(Found.end(), lines.begin(), lines.end());
     }
 
@@ -192,8 +202,8 @@ private:
         const int across = int(std::count_if(AllWords.begin(), AllWords.end(),
                                              [](const TWord& w) { return w.Direction == 'a'; }));
         Add(TScanLevel::Info, 0, 0, 0,
-            std::to_string(AllWords.size()) + " words: " + std::to_string(across) + " across, " +
-                std::to_string(AllWords.size() - std::size_t(across)) + " down.");
+            Cat({std::to_string(AllWords.size()), " words: ", std::to_string(across), " across, ",
+                 std::to_string(AllWords.size() - std::size_t(across)), " down."}));
         int black = 0;
         for (int y = 1; y <= N; ++y)
             for (int x = 1; x <= N; ++x) black += P.IsBlack(x, y);
@@ -225,7 +235,7 @@ private:
                 trial.Solution(x, y) = NoLetter;
                 if (WordCount(trial) == words)
                     Add(TScanLevel::Info, x, y, 0,
-                        "Black square " + Square(x, y) + " changes no word count (a cheater).");
+                        Cat({"Black square ", Square(x, y), " changes no word count (a cheater)."}));
                 trial.Solution(x, y) = BlackSquare;
             }
     }
@@ -241,9 +251,9 @@ private:
                 while (j < N && P.IsBlack(e.X + e.Dx * j, e.Y + e.Dy * j)) ++j;
                 if (j - i >= 2)
                     Add(TScanLevel::Info, e.X + e.Dx * i, e.Y + e.Dy * i, 0,
-                        std::string("Black squares along the ") + e.Name + " edge from " +
-                            Square(e.X + e.Dx * i, e.Y + e.Dy * i) + " to " +
-                            Square(e.X + e.Dx * (j - 1), e.Y + e.Dy * (j - 1)) + ".");
+                        Cat({"Black squares along the ", e.Name, " edge from ",
+                             Square(e.X + e.Dx * i, e.Y + e.Dy * i), " to ",
+                             Square(e.X + e.Dx * (j - 1), e.Y + e.Dy * (j - 1)), "."}));
                 i = std::max(j, i + 1);
             }
         }

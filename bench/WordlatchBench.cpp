@@ -1,6 +1,7 @@
 // Puzzle file load and save, and the numbering walk of the largest grid.
 #include "DemoProcsUnit.h"
 #include "GridScan.h"
+#include "RecordDelta.h"
 
 #include <benchmark/benchmark.h>
 
@@ -58,5 +59,19 @@ void BM_ScanGrid23(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(ScanGrid(d.Puzzle));
 }
 BENCHMARK(BM_ScanGrid23)->Unit(benchmark::kMicrosecond);
+
+// One typed letter as an undo step: the delta of the record, undone and redone.
+void BM_LetterDeltaUndoRedo(benchmark::State& state) {
+    TDemProcs d = LargePuzzle();
+    TXwdPuzzle typed = d.Puzzle;
+    typed.Player(12, 12) = 'Q';
+    for (auto _ : state) {
+        const TRecordDelta delta = Difference(d.Puzzle, typed);
+        Redo(d.Puzzle, delta);
+        Undo(d.Puzzle, delta);
+        benchmark::DoNotOptimize(d.Puzzle.GridSize);
+    }
+}
+BENCHMARK(BM_LetterDeltaUndoRedo)->Unit(benchmark::kMicrosecond);
 
 } // namespace

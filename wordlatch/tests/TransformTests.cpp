@@ -1,4 +1,6 @@
-// Invert, Turn and Flip of the whole grid, and the blank pattern of Copy Grid As.
+// Invert, Turn and Flip of the whole grid, the blank pattern of Copy Grid As, and
+// the deltas an undo history keeps of such changes.
+#include "RecordDelta.h"
 #include "Transforms.h"
 
 #include <gtest/gtest.h>
@@ -187,4 +189,37 @@ TEST(GridPatternCopy, KeepsBlackSquaresSizeAndBylineOnly) {
         }
     EXPECT_EQ(Linked(copy), 0);
     for (int e = 1; e <= MaxWords; ++e) EXPECT_EQ(copy.Clue(e).Text(), "") << e;
+}
+
+// A history of mixed changes kept as deltas: undone to the start it is the
+// first record byte for byte, redone it is the last, and a letter costs a byte.
+TEST(RecordDelta, UndoAndRedoOfMixedChangesGiveEachRecordBack) {
+    std::vector<TXwdPuzzle> states{Clued(11, [](int x, int y) { return x == 3 && y == 9; })};
+    const std::function<void(TXwdPuzzle&)> changes[] = {
+        [](TXwdPuzzle& p) { p.Solution(4, 2) = 'Q'; },
+        [](TXwdPuzzle& p) { p.Solution(5, 5) = BlackSquare, p.Solution(7, 7) = BlackSquare; },
+        [](TXwdPuzzle& p) { p.Clue(3).SetText("A clue written anew"); },
+        [](TXwdPuzzle& p) { p.Byline.SetText("Jo"); },
+        [](TXwdPuzzle& p) { Transform(p, TTransform::Flip); },
+        [](TXwdPuzzle& p) { p.Player(11, 11) = 'Z'; },
+    };
+    std::vector<TRecordDelta> history;
+    for (const auto& change : changes) {
+        TXwdPuzzle next = states.back();
+        change(next);
+        history.push_back(Difference(states.back(), next));
+        states.push_back(next);
+    }
+    EXPECT_EQ(history[0].Runs.size(), 1u);
+    EXPECT_EQ(history[0].Size(), 2u) << "one letter: its old and new byte";
+    EXPECT_TRUE(Difference(states[0], states[0]).Empty());
+    TXwdPuzzle p = states.back();
+    for (std::size_t i = history.size(); i-- > 0;) {
+        Undo(p, history[i]);
+        EXPECT_EQ(std::memcmp(&p, &states[i], sizeof p), 0) << "undo " << i;
+    }
+    for (std::size_t i = 0; i < history.size(); ++i) {
+        Redo(p, history[i]);
+        EXPECT_EQ(std::memcmp(&p, &states[i + 1], sizeof p), 0) << "redo " << i;
+    }
 }

@@ -86,9 +86,11 @@ void TDemMainForm::CopyGridAs1Click() {
 
 void TDemMainForm::ScanGrid1Click() {
     if (!App.ScanForm) App.ScanForm = std::make_unique<TScanForm>(App.DemProcs, *App.DemGridForm);
-    // Shown again, it scans the grid as it is now.
-    App.ScanForm->hide();
-    App.ScanForm->show();
+    // Chosen again while open, it scans the grid as it is now.
+    if (App.ScanForm->isVisible())
+        App.ScanForm->Rescan();
+    else
+        App.ScanForm->show();
     App.ScanForm->raise();
     App.ScanForm->activateWindow();
 }

@@ -1,5 +1,7 @@
 #include "GridScan.h"
 
+#include "GridAnalysis.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <initializer_list>
@@ -198,24 +200,19 @@ private:
         Found.insert(Found.end(), lines.begin(), lines.end());
     }
 
+    // The counts the analysis window shows, with the average to one decimal.
     void Facts() {
-        const int across = int(std::count_if(AllWords.begin(), AllWords.end(),
-                                             [](const TWord& w) { return w.Direction == 'a'; }));
+        const TGridAnalysis counts = AnalyseGrid(P);
         Add(TScanLevel::Info, 0, 0, 0,
-            Cat({std::to_string(AllWords.size()), " words: ", std::to_string(across), " across, ",
-                 std::to_string(AllWords.size() - std::size_t(across)), " down."}));
-        int black = 0;
-        for (int y = 1; y <= N; ++y)
-            for (int x = 1; x <= N; ++x) black += P.IsBlack(x, y);
+            Cat({std::to_string(counts.Words()), " words: ", std::to_string(counts.AcrossWords),
+                 " across, ", std::to_string(counts.DownWords), " down."}));
         char text[96];
-        std::snprintf(text, sizeof text, "Black squares: %d of %d (%.1f%%).", black, N * N,
-                      N ? 100.0 * black / (N * N) : 0.0);
+        std::snprintf(text, sizeof text, "Black squares: %d of %d (%.1f%%).", counts.BlackSquares,
+                      N * N, N ? 100.0 * counts.BlackSquares / (N * N) : 0.0);
         Add(TScanLevel::Info, 0, 0, 0, text);
-        if (!AllWords.empty()) {
-            std::size_t letters = 0;
-            for (const TWord& w : AllWords) letters += w.Squares.size();
+        if (counts.Words()) {
             std::snprintf(text, sizeof text, "Average word length: %.1f letters.",
-                          double(letters) / double(AllWords.size()));
+                          double(counts.TotalLetters) / counts.Words());
             Add(TScanLevel::Info, 0, 0, 0, text);
         }
         Cheaters();

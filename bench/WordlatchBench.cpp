@@ -1,11 +1,14 @@
-// Puzzle file load and save, and the numbering walk of the largest grid.
+// Puzzle file load and save, the numbering walk and scan of the largest grid, and the undo history.
 #include "DemoProcsUnit.h"
 #include "GridScan.h"
-#include "RecordDelta.h"
+#include "PuzzleHistory.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <malloc.h>
 
 using namespace wl;
 
@@ -60,18 +63,55 @@ void BM_ScanGrid23(benchmark::State& state) {
 }
 BENCHMARK(BM_ScanGrid23)->Unit(benchmark::kMicrosecond);
 
-// One typed letter as an undo step: the delta of the record, undone and redone.
-void BM_LetterDeltaUndoRedo(benchmark::State& state) {
-    TDemProcs d = LargePuzzle();
-    TXwdPuzzle typed = d.Puzzle;
-    typed.Player(12, 12) = 'Q';
+// A history of 1,000 letters typed into a filled 23x23 grid.
+struct TTypedHistory {
+    TDemProcs Procs = LargePuzzle();
+    TPuzzleHistory History{Procs};
+    TTypedHistory() {
+        for (int i = 0; i < 1000; ++i) {
+            const int x = 1 + i % 23, y = 1 + i / 23 % 23;
+            History.Change("Letters", [&] { Procs.Puzzle.Player(x, y) = std::uint8_t('A' + i % 26); });
+        }
+    }
+};
+
+// Undo of all 1,000 letters, then redo of all: the time per step and the
+// slowest single step seen.
+void BM_UndoRedo1000Letters(benchmark::State& state) {
+    TTypedHistory typed;
+    double slowest = 0;
+    const auto timed = [&](void (TPuzzleHistory::*step)()) {
+        const auto start = std::chrono::steady_clock::now();
+        (typed.History.*step)();
+        slowest = std::max(slowest, std::chrono::duration<double, std::micro>(
+                                        std::chrono::steady_clock::now() - start).count());
+    };
     for (auto _ : state) {
-        const TRecordDelta delta = Difference(d.Puzzle, typed);
-        Redo(d.Puzzle, delta);
-        Undo(d.Puzzle, delta);
-        benchmark::DoNotOptimize(d.Puzzle.GridSize);
+        for (int i = 0; i < 1000; ++i) timed(&TPuzzleHistory::Undo);
+        for (int i = 0; i < 1000; ++i) timed(&TPuzzleHistory::Redo);
+    }
+    state.counters["step"] = benchmark::Counter(
+        2000, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["slowest_us"] = slowest;
+}
+BENCHMARK(BM_UndoRedo1000Letters)->Unit(benchmark::kMillisecond);
+
+// The heap a full history takes when every step rewrites the whole record,
+// the largest step there is.
+void BM_HistoryOf1000WholeRecordSteps(benchmark::State& state) {
+    for (auto _ : state) {
+        TDemProcs procs = LargePuzzle();
+        const std::size_t before = mallinfo2().uordblks;
+        TPuzzleHistory history(procs);
+        for (int i = 0; i < 1000; ++i)
+            history.Change("Whole", [&] {
+                auto* bytes = reinterpret_cast<std::uint8_t*>(&procs.Puzzle);
+                for (std::size_t b = 0; b < sizeof procs.Puzzle; ++b) bytes[b] = std::uint8_t(~bytes[b]);
+            });
+        state.counters["steps"] = history.Stack.count();
+        state.counters["MiB"] = double(mallinfo2().uordblks - before) / (1024 * 1024);
     }
 }
-BENCHMARK(BM_LetterDeltaUndoRedo)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HistoryOf1000WholeRecordSteps)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

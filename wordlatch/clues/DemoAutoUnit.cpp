@@ -3,6 +3,7 @@
 #include "AutoclueTools.h"
 #include "DemoGridUnit.h"
 #include "Prompts.h"
+#include "PuzzleHistory.h"
 #include "SFXUnit.h"
 #include "SvgIcon.h"
 #include "WaitFor.h"
@@ -41,9 +42,9 @@ QLabel* NavyLabel(QWidget* parent, const char* name, const QString& designText, 
 
 } // namespace
 
-TAutoclueForm::TAutoclueForm(TDemProcs& procs, IWaiter& waiter)
+TAutoclueForm::TAutoclueForm(TDemProcs& procs, TPuzzleHistory& history, IWaiter& waiter)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint), Walk(procs.Puzzle), Procs(procs),
-      Waiter(waiter) {
+      History(history), Waiter(waiter) {
     setObjectName("AutoclueForm");
     setWindowTitle("Autoclue");
     QFont font("Arial");
@@ -231,7 +232,9 @@ void TAutoclueForm::ShowWord(char direction) {
 }
 
 void TAutoclueForm::DefEditChange() {
-    if (Walk.StoreClue(ToWin1252(DefEdit->text()))) Procs.PuzzleChanged = true;
+    if (Restoring) return;
+    // What is typed into one clue is one step.
+    History.Change("Clue", [&] { Walk.StoreClue(ToWin1252(DefEdit->text())); }, Walk.CurEntry);
 }
 
 bool TAutoclueForm::eventFilter(QObject* watched, QEvent* event) {
@@ -319,14 +322,32 @@ void TAutoclueForm::ListdefsBtnClick() {
     Definitions->raise();
 }
 
-void TAutoclueForm::GoToEntry(int entry) {
+bool TAutoclueForm::WalkToEntry(int entry) {
+    if (entry < 1) return false;
     for (const TNumberedSquare& s : NumberGrid(Procs.Puzzle)) {
         if (s.AcrossWord != entry && s.DownWord != entry) continue;
         Walk.GoTo(s, s.AcrossWord == entry ? 'a' : 'd');
-        ShowWord(Walk.CurDir);
-        activateWindow();
-        return;
+        return true;
     }
+    return false;
+}
+
+void TAutoclueForm::GoToEntry(int entry) {
+    if (!WalkToEntry(entry)) return;
+    ShowWord(Walk.CurDir);
+    activateWindow();
+}
+
+void TAutoclueForm::ShowRestored() {
+    if (!isVisible()) return;
+    Restoring = true;
+    const int entry = Walk.CurEntry;
+    Walk.Reset();
+    if (WalkToEntry(entry) && Walk.OnWord())
+        ShowWord(Walk.CurDir);
+    else
+        ResetWalkDisplay();
+    Restoring = false;
 }
 
 } // namespace wl

@@ -20,6 +20,7 @@ namespace wl {
 class IWaiter;
 class TDemGridForm;
 class TDemProcs;
+class TPuzzleHistory;
 class TPrompts;
 class TSoundFX;
 class TSpecialCharsPicker;
@@ -34,7 +35,8 @@ inline constexpr const char* WordLimitText =
 class TAutoclueForm : public QWidget, public TGridAutocluePeer {
     Q_OBJECT
 public:
-    TAutoclueForm(TDemProcs& procs, IWaiter& waiter);
+    // Clues go into the record through `history`.
+    TAutoclueForm(TDemProcs& procs, TPuzzleHistory& history, IWaiter& waiter);
     ~TAutoclueForm() override;
     // The windows and services created after this one; all must outlive it.
     void Connect(TDemGridForm& grid, TSoundFX& sounds, TPrompts& prompts);
@@ -79,6 +81,9 @@ public:
     void InsertText(const QString& text);
     // Moves the editor to clue entry `entry` (from the definitions list).
     void GoToEntry(int entry);
+    // After an undo or redo: the same clue entry again, as the record now
+    // holds it, storing nothing (a store would end what can be redone).
+    void ShowRestored();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -91,8 +96,12 @@ private:
     // "NO MORE CLUES!" in red with its sound and pauses.
     void SayNoMoreClues();
     void Note(const QString& text);
+    // Walks to the word linked to `entry` in the numbering; false when no word is.
+    bool WalkToEntry(int entry);
 
     TDemProcs& Procs;
+    TPuzzleHistory& History;
+    bool Restoring = false;
     IWaiter& Waiter;
     TDemGridForm* Grid = nullptr;
     TSoundFX* Sounds = nullptr;

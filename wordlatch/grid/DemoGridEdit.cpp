@@ -68,14 +68,15 @@ void TDemGridForm::PaintSquare(QPoint point, bool makeWhite) {
     const QPoint square = SquareAt(point);
     const int x = square.x();
     const int y = square.y();
-    if (InGrid(x, y)) {
+    // The square and its twin are one step; a click that changes nothing still counts.
+    const bool changed = InGrid(x, y) && History.Change("Squares", [&] {
         SetSquare(x, y, makeWhite);
         if (SymmetryOn) {
             const int n = Procs.Puzzle.Side();
             SetSquare(n + 1 - x, n + 1 - y, makeWhite);
         }
-    }
-    Procs.PuzzleChanged = true;
+    });
+    if (!changed) History.MarkChanged();
 }
 
 void TDemGridForm::SelectWord(QPoint point, Qt::MouseButton button) {
@@ -175,13 +176,15 @@ void TDemGridForm::TypeKey(char key) {
         grid.Square(x, y, fill);
         grid.Letter(x, y, c, FontColor);
     });
-    if (solving)
-        Procs.Puzzle.Player(x, y) = c == ' ' ? 0 : std::uint8_t(c);
-    else
-        Procs.Puzzle.Solution(x, y) = c == ' '   ? NoLetter
-                                      : c == '?' ? UnknownLetter
-                                                 : std::uint8_t(c);
-    Procs.PuzzleChanged = true;
+    const bool changed = History.Change("Letters", [&] {
+        if (solving)
+            Procs.Puzzle.Player(x, y) = c == ' ' ? 0 : std::uint8_t(c);
+        else
+            Procs.Puzzle.Solution(x, y) = c == ' '   ? NoLetter
+                                          : c == '?' ? UnknownLetter
+                                                     : std::uint8_t(c);
+    });
+    if (!changed) History.MarkChanged();
     const int n = Procs.Puzzle.Side();
     if (Direction == 1) {
         if (x == n || Procs.Puzzle.IsBlack(x + 1, y))

@@ -14,10 +14,10 @@
 
 namespace wl {
 
-TDemGridForm::TDemGridForm(TDemProcs& procs, IWaiter& waiter, const TSystemMetrics& metrics,
-                           QWidget* parent)
+TDemGridForm::TDemGridForm(TDemProcs& procs, TPuzzleHistory& history, IWaiter& waiter,
+                           const TSystemMetrics& metrics, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), Procs(procs),
-      Waiter(waiter), SmallCaptionHeight(metrics.SmallCaptionHeight) {
+      History(history), Waiter(waiter), SmallCaptionHeight(metrics.SmallCaptionHeight) {
     setObjectName("DemGridForm");
     // Keys go to the grid whenever it is the active window.
     setFocusPolicy(Qt::StrongFocus);

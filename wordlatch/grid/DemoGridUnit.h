@@ -4,6 +4,7 @@
 #include "DemoProcsUnit.h"
 #include "GridPainter.h"
 #include "GridPeers.h"
+#include "PuzzleHistory.h"
 #include "SystemMetrics.h"
 #include "WaitFor.h"
 
@@ -35,11 +36,11 @@ class TDemGridForm : public QWidget {
 
 public:
     // `procs` holds the record and the puzzle-wide globals; the window reads
-    // and writes them in place. `waiter` pauses the celebration and the error
-    // crosses; `metrics` gives the narrow caption's height. The window must
-    // not outlive `procs` or `waiter`.
-    TDemGridForm(TDemProcs& procs, IWaiter& waiter, const TSystemMetrics& metrics,
-                 QWidget* parent = nullptr);
+    // them and changes the record through `history`. `waiter` pauses the
+    // celebration and the error crosses; `metrics` gives the narrow caption's
+    // height. The window must not outlive `procs`, `history` or `waiter`.
+    TDemGridForm(TDemProcs& procs, TPuzzleHistory& history, IWaiter& waiter,
+                 const TSystemMetrics& metrics, QWidget* parent = nullptr);
 
     // Fields read and set by the other windows.
     int TextOffset = 0;
@@ -122,6 +123,7 @@ private:
     void SelectClueOf(int x, int y);
 
     TDemProcs& Procs;
+    TPuzzleHistory& History;
     IWaiter& Waiter;
     int SmallCaptionHeight;
     TGridMainPeer* MainPeer = nullptr;

@@ -116,11 +116,12 @@ void TWordlatchApp::BuildOtherWindows() {
     const auto created = [this](const char* name) { CreationOrder << name; };
     DemAboutForm = std::make_unique<TDemAboutForm>();
     created("TDemAboutForm");
-    AutoclueForm = std::make_unique<TAutoclueForm>(DemProcs, *Services.Waiter);
+    AutoclueForm = std::make_unique<TAutoclueForm>(DemProcs, History, *Services.Waiter);
+    AutoclueForm->addActions(DemMainForm->HistoryKeys());
     created("TAutoclueForm");
     CluesForm = std::make_unique<TCluesForm>(DemProcs);
     created("TCluesForm");
-    DemGridForm = std::make_unique<TDemGridForm>(DemProcs, *Services.Waiter, Services.Metrics);
+    DemGridForm = std::make_unique<TDemGridForm>(DemProcs, History, *Services.Waiter, Services.Metrics);
     DemGridForm->SetPeers(DemMainForm.get(), CluesForm.get(), AutoclueForm.get());
     DemGridForm->addActions(DemMainForm->MenuKeys());
     CluesForm->Connect(*DemGridForm, *DemMainForm);
@@ -130,7 +131,7 @@ void TWordlatchApp::BuildOtherWindows() {
     created("TDemProcs");
     ExportForm = std::make_unique<TExportForm>(DemProcs);
     created("TExportForm");
-    ScoreForm = std::make_unique<TScoreForm>(DemProcs);
+    ScoreForm = std::make_unique<TScoreForm>(DemProcs, History);
     created("TScoreForm");
     SoundFX = std::make_unique<TSoundFX>(DemProcs, *Services.Player);
     Prompts = std::make_unique<TPrompts>(*Services.Boxes, *SoundFX);

@@ -8,6 +8,7 @@
 #include "FontDialog.h"
 #include "PrinterChoice.h"
 #include "Prompts.h"
+#include "PuzzleHistory.h"
 #include "SystemMetrics.h"
 #include "WaitFor.h"
 #include "WavePlayer.h"
@@ -69,6 +70,8 @@ public:
     TAppServices Services;
     // The data module's record and globals; the module computes CellSize in its turn.
     TDemProcs DemProcs;
+    // Every change to the record, to undo and redo.
+    TPuzzleHistory History{DemProcs};
     TPrinterChoice Printers;
     std::unique_ptr<THelpWindow> Help;
     // The message boxes with their sounds; exists once the sound module does.

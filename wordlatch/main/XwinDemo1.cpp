@@ -58,6 +58,7 @@ TDemMainForm::TDemMainForm(TWordlatchApp& app) : App(app) {
     CreateToolPanel();
     CreateInfoArea();
     CreateMenu();
+    CreateHistoryKeys();
     FormCreate();
 }
 

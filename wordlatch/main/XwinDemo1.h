@@ -85,6 +85,8 @@ public:
     QAction *Invert1, *Turn1, *Flip1, *Byline1, *Analysis1;
     QAction *Dictionary1, *Thesaurus1, *ClueBank1, *Scratchpad1, *Mailbot1;
     QAction *Help2, *About1;
+    // Undo and redo: keys without menu items.
+    QAction *Undo1, *Redo1;
 
     // The outer size (frame, caption and menu included) the window keeps.
     int OuterWidth() const { return MainClientWidth + 2 * MainFrameBorder; }
@@ -97,9 +99,12 @@ public:
     void AutoArrange1Click();
     // Places the windows as the preferences' arrangement preset 1..4 shows them.
     void ArrangeWindowsAs(int preset);
-    // The menu commands that have keys; the grid window takes them too, so a
-    // user typing in the grid reaches them. Other windows keep their own keys.
+    // The menu commands that have keys, undo and redo included; the grid window
+    // takes them too, so a user typing in the grid reaches them. Other windows
+    // keep their own keys.
     QList<QAction*> MenuKeys() const;
+    // The undo and redo keys, for the windows that edit the puzzle.
+    QList<QAction*> HistoryKeys() const { return {Undo1, Redo1}; }
     // The statistics text with CR LF line breaks, as the print dialog takes it.
     QString SpecText() const;
 
@@ -169,6 +174,9 @@ private:
     bool Reported(const std::function<void()>& step);
     // Brings the windows in line with a record just read again from its file.
     void RefreshFromRecord();
+    // Everything shown after an undo or redo.
+    void ShowRestored();
+    void CreateHistoryKeys();
     // Reads a .puz or .ipuz file, tells what it finds and saves it as an XWD
     // file beside it, which becomes PuzzleFileName; false when nothing opened.
     bool ImportPuzzle(const QString& path, TExchangeFormat format);

@@ -49,6 +49,25 @@ QList<QAction*> TDemMainForm::MenuKeys() const {
     return keyed;
 }
 
+void TDemMainForm::CreateHistoryKeys() {
+    TPuzzleHistory& history = App.History;
+    const auto key = [this](const char* name, const QKeySequence& keys, void (TPuzzleHistory::*step)(),
+                            void (QUndoStack::*possible)(bool)) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, [this, step] { (App.History.*step)(); });
+        connect(&App.History.Stack, possible, action, &QAction::setEnabled);
+        addAction(action);
+        return action;
+    };
+    Undo1 = key("Undo1", Qt::CTRL | Qt::Key_Z, &TPuzzleHistory::Undo, &QUndoStack::canUndoChanged);
+    Redo1 = key("Redo1", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, &TPuzzleHistory::Redo,
+                &QUndoStack::canRedoChanged);
+    connect(&history, &TPuzzleHistory::Restored, this, &TDemMainForm::ShowRestored);
+}
+
 void TDemMainForm::CreateMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName("MainMenu1");
@@ -230,6 +249,8 @@ void TDemMainForm::ScoreResult(int modalResult) {
     App.CluesForm->close();
     procs.AllowChildClose = false;
     Reported([&] { procs.BackupPuzzle(procs.PuzzleFileName); });
+    // Nothing is left to take back into a deleted puzzle.
+    App.History.Restart();
 }
 
 void TDemMainForm::Preferences1Click() {

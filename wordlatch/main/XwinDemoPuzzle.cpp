@@ -8,6 +8,7 @@
 #include "DemoMsgUnit.h"
 #include "DemoPrintUnit.h"
 #include "GridStatistics.h"
+#include "ScanUnit.h"
 #include "Win1252.h"
 #include "WordlatchApp.h"
 
@@ -95,8 +96,10 @@ void TDemMainForm::Open1Click(bool forSolving) {
 void TDemMainForm::ReloadPrevious() {
     TDemProcs& procs = App.DemProcs;
     // So changes answered with No are gone.
-    if (!procs.PuzzleFileName.empty() && Reported([&] { procs.LoadPuzzle(procs.PuzzleFileName); }))
-        RefreshFromRecord();
+    if (procs.PuzzleFileName.empty() || !Reported([&] { procs.LoadPuzzle(procs.PuzzleFileName); }))
+        return;
+    RefreshFromRecord();
+    App.History.Restart();
 }
 
 QString TDemMainForm::AskNewXwdFile(const QString& title) {
@@ -134,6 +137,7 @@ void TDemMainForm::ShowPuzzle() {
     const bool solving = procs.PuzzleMode == ModeSolve;
     const TSystemMetrics& m = App.Services.Metrics;
 
+    App.History.Restart();
     LogoImage->hide();
     if (App.AutoclueForm->isVisible()) App.AutoclueForm->close();
     DataMemo->show();
@@ -191,6 +195,7 @@ void TDemMainForm::ReverttoSaved1Click() {
     if (!Reported([&] { procs.LoadPuzzle(procs.PuzzleFileName); })) return;
     RefreshFromRecord();
     procs.PuzzleChanged = false;
+    App.History.Restart();
 }
 
 void TDemMainForm::RefreshFromRecord() {
@@ -204,6 +209,12 @@ void TDemMainForm::RefreshFromRecord() {
     } else {
         UpdateBtnClick();
     }
+}
+
+void TDemMainForm::ShowRestored() {
+    RefreshFromRecord();
+    App.AutoclueForm->ShowRestored();
+    if (App.ScanForm && App.ScanForm->isVisible()) App.ScanForm->Rescan();
 }
 
 void TDemMainForm::AutoArrange1Click() {

@@ -53,8 +53,7 @@ void TDemMainForm::Byline1Click() {
         App.Prompts->ErrorBox(BylineTooLong);
         return;
     }
-    stored.SetText(ToWin1252(*typed));
-    App.DemProcs.PuzzleChanged = true;
+    App.History.Change("Byline", [&] { stored.SetText(ToWin1252(*typed)); });
     ShowByline();
 }
 
@@ -65,8 +64,7 @@ void TDemMainForm::TransformClick(TTransform t) {
         return;
     // The editor's walk points at words the transform moves.
     if (App.AutoclueForm->isVisible()) App.AutoclueForm->close();
-    Transform(procs.Puzzle, t);
-    procs.PuzzleChanged = true;
+    if (!App.History.Change("Transform", [&] { Transform(procs.Puzzle, t); })) App.History.MarkChanged();
     RefreshFromRecord();
 }
 

@@ -6,30 +6,35 @@
 #include "DemoProcsUnit.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace wl {
 
+// Holds, for each run, the bytes the record does not hold at the moment: the
+// old ones after the change, the new ones once undone. Undo and redo are then
+// the same exchange, and a step costs one copy of the bytes it changed.
 struct TRecordDelta {
     struct TRun {
-        std::size_t Offset; // into the record's bytes
-        std::string Before;
-        std::string After; // as long as Before
+        std::uint16_t Offset; // into the record's bytes
+        std::uint16_t Length;
     };
     std::vector<TRun> Runs;
+    std::string Bytes; // the runs' bytes, one after the other
 
     bool Empty() const { return Runs.empty(); }
-    // The bytes the runs hold, for bounding a history's memory.
-    std::size_t Size() const;
+    // The memory the delta holds, for bounding a history.
+    std::size_t Size() const { return Bytes.size() + Runs.size() * sizeof(TRun); }
 };
 
-// The runs where `after` differs from `before`; runs closer than a few bytes
-// are kept as one, so a change costs little more than the bytes it changed.
+static_assert(sizeof(TXwdPuzzle) <= UINT16_MAX, "run offsets are 16 bits");
+
+// The runs where `after` differs from `before`, holding `before`'s bytes;
+// runs closer than a few bytes are kept as one.
 TRecordDelta Difference(const TXwdPuzzle& before, const TXwdPuzzle& after);
 
-// Puts the runs' After bytes (redo) or their Before bytes (undo) into `p`.
-void Redo(TXwdPuzzle& p, const TRecordDelta& delta);
-void Undo(TXwdPuzzle& p, const TRecordDelta& delta);
+// Swaps the delta's bytes with the record's: takes a change back, or does it again.
+void Exchange(TXwdPuzzle& p, TRecordDelta& delta);
 
 } // namespace wl

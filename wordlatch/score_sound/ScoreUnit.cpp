@@ -3,6 +3,7 @@
 #include "DemoGridUnit.h"
 #include "DemoProcsUnit.h"
 #include "Prompts.h"
+#include "PuzzleHistory.h"
 #include "SFXUnit.h"
 #include "ScoreRules.h"
 #include "SvgIcon.h"
@@ -28,11 +29,11 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
 
 } // namespace
 
-TScoreForm::TScoreForm(TDemProcs& procs)
+TScoreForm::TScoreForm(TDemProcs& procs, TPuzzleHistory& history)
     : QDialog(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
-      Procs(procs) {
+      Procs(procs), History(history) {
     setObjectName("ScoreForm");
     setWindowTitle("Score Card");
     setModal(true);
@@ -141,13 +142,15 @@ void TScoreForm::showEvent(QShowEvent* event) {
 
 void TScoreForm::StartOverBtnClick() {
     ClearPlayerGrid(Procs.Puzzle);
+    Procs.PuzzleChanged = true;
     if (Grid) Grid->Invalidate();
-    // A failed save is reported; the cleared grid stays in memory.
+    // A failed save is reported; the cleared grid stays in memory, to be saved at the end.
     try {
         Procs.SavePuzzle(Procs.PuzzleFileName);
     } catch (const std::exception& e) {
         if (Prompts) Prompts->ReportException(QString::fromLocal8Bit(e.what()));
     }
+    History.Restart();
     done(mrCancel);
 }
 

@@ -13,6 +13,7 @@ namespace wl {
 class TDemGridForm;
 class TDemProcs;
 class TPrompts;
+class TPuzzleHistory;
 class TSoundFX;
 
 // Modal results the main window tells apart after a dialog closes.
@@ -21,7 +22,8 @@ enum TModalResult { mrCancel = 2, mrAbort = 3, mrYes = 6 };
 class TScoreForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TScoreForm(TDemProcs& procs);
+    // Start Over begins a fresh `history`.
+    TScoreForm(TDemProcs& procs, TPuzzleHistory& history);
     // The windows and services created after this one; all must outlive it.
     void Connect(TDemGridForm& grid, TSoundFX& sounds, TPrompts& prompts);
 
@@ -48,6 +50,7 @@ private:
     void SetBanner(const QString& text, const QColor& colour);
 
     TDemProcs& Procs;
+    TPuzzleHistory& History;
     TDemGridForm* Grid = nullptr;
     TSoundFX* Sounds = nullptr;
     TPrompts* Prompts = nullptr;

@@ -49,7 +49,7 @@ protected:
         Procs.NewPuzzle(15);
         Procs.CellSize = Cell;
         Procs.PuzzleMode = ModeLetters;
-        Grid = std::make_unique<TDemGridForm>(Procs, Waiter, fakes::MetricsForCellSize(Cell));
+        Grid = std::make_unique<TDemGridForm>(Procs, History, Waiter, fakes::MetricsForCellSize(Cell));
         Grid->SetPeers(&Peers, &Peers, &Peers);
         Grid->setWindowTitle("MYPUZ.XWD");
         Grid->show();
@@ -84,6 +84,7 @@ protected:
     }
 
     TDemProcs Procs;
+    TPuzzleHistory History{Procs};
     TWatchingWaiter Waiter;
     TPeerLog Peers;
     std::unique_ptr<TDemGridForm> Grid;

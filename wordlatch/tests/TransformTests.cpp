@@ -210,16 +210,19 @@ TEST(RecordDelta, UndoAndRedoOfMixedChangesGiveEachRecordBack) {
         history.push_back(Difference(states.back(), next));
         states.push_back(next);
     }
-    EXPECT_EQ(history[0].Runs.size(), 1u);
-    EXPECT_EQ(history[0].Size(), 2u) << "one letter: its old and new byte";
+    // Square (4, 2) is byte 2 + 3 * 23 + 1 of the record; it held an O.
+    ASSERT_EQ(history[0].Runs.size(), 1u);
+    EXPECT_EQ(history[0].Runs[0].Offset, 72);
+    EXPECT_EQ(history[0].Bytes, "O");
+    EXPECT_EQ(history[1].Runs.size(), 2u) << "squares 5 x 23 bytes apart are two runs";
     EXPECT_TRUE(Difference(states[0], states[0]).Empty());
     TXwdPuzzle p = states.back();
     for (std::size_t i = history.size(); i-- > 0;) {
-        Undo(p, history[i]);
+        Exchange(p, history[i]);
         EXPECT_EQ(std::memcmp(&p, &states[i], sizeof p), 0) << "undo " << i;
     }
     for (std::size_t i = 0; i < history.size(); ++i) {
-        Redo(p, history[i]);
+        Exchange(p, history[i]);
         EXPECT_EQ(std::memcmp(&p, &states[i + 1], sizeof p), 0) << "redo " << i;
     }
 }

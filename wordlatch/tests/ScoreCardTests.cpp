@@ -102,8 +102,7 @@ TEST_F(ScoreCardTest, WrongThenStartOverThenSolvedCleanlyAndDeleted) {
     OpenForSolving();
     FillAnswers();
     TXwdPuzzle& p = Procs->Puzzle;
-    p.Player(3, 2) = 'Z';
-    p.Player(6, 7) = 0;
+    App->History.Change("Letters", [&] { p.Player(3, 2) = 'Z', p.Player(6, 7) = 0; });
     Player->Played.clear();
     Score(&TScoreForm::ShowErrsBtn, [&] {
         EXPECT_EQ(Card->BannerLbl->text(), "PUZZLE INCORRECT!");
@@ -118,10 +117,11 @@ TEST_F(ScoreCardTest, WrongThenStartOverThenSolvedCleanlyAndDeleted) {
     App->DemGridForm->Invalidate();
     EXPECT_EQ(RedSquares(), NoCrosses); // the crosses go with the next full repaint
 
-    // Start Over empties the solver's letters in memory and in the file, and
-    // marks nothing.
+    // Start Over empties the solver's letters in memory and in the file, marks
+    // nothing and leaves nothing to undo.
     Score(&TScoreForm::StartOverBtn);
     EXPECT_TRUE(Cleared(p));
+    EXPECT_FALSE(App->History.Stack.canUndo());
     EXPECT_EQ(RedSquares(), NoCrosses);
     TDemProcs saved;
     saved.LoadPuzzle(File.toStdString());

@@ -131,13 +131,11 @@ TEST(GridScan, AFinishedSymmetricGridHasNoProblemsToList) {
     TXwdPuzzle p = fakes::FromRows({"CAT", "ODE", "WEB"});
     for (const TNumberedSquare& s : NumberGrid(p)) {
         p.Index(s.X, s.Y) = {std::uint16_t(s.AcrossWord), std::uint16_t(s.DownWord)};
-        if (s.AcrossWord) p.Clue(s.AcrossWord).SetText("clue");
-        if (s.DownWord) p.Clue(s.DownWord).SetText("clue");
+        for (int word : {s.AcrossWord, s.DownWord})
+            if (word) p.Clue(word).SetText("clue");
     }
-    const std::vector<TScanFinding> found = ScanGrid(p);
-    ASSERT_EQ(found.size(), 4u);
-    EXPECT_EQ(found[0].Text, "No problems found.");
-    EXPECT_EQ(found[1].Text, "6 words: 3 across, 3 down.");
-    EXPECT_EQ(found[2].Text, "Black squares: 0 of 9 (0.0%).");
-    EXPECT_EQ(found[3].Text, "Average word length: 3.0 letters.");
+    std::string listed;
+    for (const TScanFinding& f : ScanGrid(p)) listed += f.Text + "\n";
+    EXPECT_EQ(listed, "No problems found.\n6 words: 3 across, 3 down.\nBlack squares: 0 of 9 (0.0%).\n"
+                      "Average word length: 3.0 letters.\n");
 }

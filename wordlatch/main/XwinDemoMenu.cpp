@@ -51,20 +51,20 @@ QList<QAction*> TDemMainForm::MenuKeys() const {
 
 void TDemMainForm::CreateHistoryKeys() {
     TPuzzleHistory& history = App.History;
-    const auto key = [this](const char* name, const QKeySequence& keys, void (TPuzzleHistory::*step)(),
-                            void (QUndoStack::*possible)(bool)) {
+    const auto key = [this](const char* name, const QKeySequence& keys) {
         auto* action = new QAction(this);
         action->setObjectName(name);
         action->setShortcut(keys);
         action->setEnabled(false);
-        connect(action, &QAction::triggered, this, [this, step] { (App.History.*step)(); });
-        connect(&App.History.Stack, possible, action, &QAction::setEnabled);
         addAction(action);
         return action;
     };
-    Undo1 = key("Undo1", Qt::CTRL | Qt::Key_Z, &TPuzzleHistory::Undo, &QUndoStack::canUndoChanged);
-    Redo1 = key("Redo1", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, &TPuzzleHistory::Redo,
-                &QUndoStack::canRedoChanged);
+    Undo1 = key("Undo1", Qt::CTRL | Qt::Key_Z);
+    Redo1 = key("Redo1", Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    connect(Undo1, &QAction::triggered, &history, &TPuzzleHistory::Undo);
+    connect(Redo1, &QAction::triggered, &history, &TPuzzleHistory::Redo);
+    connect(&history.Stack, &QUndoStack::canUndoChanged, Undo1, &QAction::setEnabled);
+    connect(&history.Stack, &QUndoStack::canRedoChanged, Redo1, &QAction::setEnabled);
     connect(&history, &TPuzzleHistory::Restored, this, &TDemMainForm::ShowRestored);
 }
 

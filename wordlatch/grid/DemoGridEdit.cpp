@@ -101,6 +101,7 @@ void TDemGridForm::SelectWord(QPoint point, Qt::MouseButton button) {
     HighlightWord(point, HighlightColor);
     if (AutocluePeer && AutocluePeer->IsShowing()) AutocluePeer->GotoCursorWord();
     if (solving) SelectClueOf(x, y);
+    emit SelectionChanged();
 }
 
 void TDemGridForm::SelectClueOf(int x, int y) {
@@ -197,6 +198,7 @@ void TDemGridForm::TypeKey(char key) {
         else
             CursorPos.ry() += Procs.CellSize;
     }
+    emit SelectionChanged();
 }
 
 void TDemGridForm::EndOfWord() {

@@ -217,6 +217,7 @@ void TDemGridForm::SelectWordAt(int x, int y, int direction) {
     const QPoint corner((x - 1) * Procs.CellSize, (y - 1) * Procs.CellSize);
     HighlightWord(corner, HighlightColor);
     CursorPos = corner;
+    emit SelectionChanged();
 }
 
 void TDemGridForm::ShowAnswers() {

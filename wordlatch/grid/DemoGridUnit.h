@@ -96,6 +96,10 @@ public:
     // `key` is upper case: a letter, space, "+", Enter (13) or backspace (8).
     void TypeKey(char key);
 
+signals:
+    // The selected word, or the letters around it, changed.
+    void SelectionChanged();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

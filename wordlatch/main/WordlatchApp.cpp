@@ -8,6 +8,7 @@
 #include "DemoMsgUnit.h"
 #include "DemoPrefUnit.h"
 #include "DemoPrintUnit.h"
+#include "DictionaryUnit.h"
 #include "ExportUnit.h"
 #include "HelpWindow.h"
 #include "SFXUnit.h"
@@ -16,6 +17,7 @@
 #include "XwinDemo1.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -156,6 +158,7 @@ void TWordlatchApp::BuildOtherWindows() {
 
 TWordlatchApp::~TWordlatchApp() {
     // Last created, first gone: no window outlives one it refers to.
+    DictionaryForm.reset();
     ScanForm.reset();
     AnalysisForm.reset();
     InfoWin.reset();
@@ -180,6 +183,14 @@ QString TWordlatchApp::ChooseToolProgram(QWidget* parent, const QString& title,
     options.Filter = "All Files (*)|*";
     options.MustExist = true;
     return Services.FileDialogs->Execute(parent, options);
+}
+
+std::vector<std::string> TWordlatchApp::WordListPaths() const {
+    std::vector<std::string> paths{QDir(Services.ProgramFolder).filePath(BuiltinWordListName).toStdString()};
+    for (const std::string& file : ListFilesIn(UserListFolder())) paths.push_back(file);
+    if (!DemPrefForm->ToolPaths.Dictionary.isEmpty())
+        paths.push_back(DemPrefForm->ToolPaths.Dictionary.toStdString());
+    return paths;
 }
 
 void TWordlatchApp::Show() {

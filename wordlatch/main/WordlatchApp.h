@@ -18,6 +18,8 @@
 #include <QSize>
 #include <QStringList>
 #include <functional>
+#include <string>
+#include <vector>
 #include <memory>
 
 namespace wl {
@@ -35,6 +37,7 @@ class TDemPrintForm;
 class TInfoWin;
 class TAnalysisForm;
 class TScanForm;
+class TDictionaryForm;
 class THelpWindow;
 
 // The platform services the program runs on; tests put scripted ones in.
@@ -92,6 +95,12 @@ public:
     std::unique_ptr<TAnalysisForm> AnalysisForm;
     // Made when Scan Grid is first chosen.
     std::unique_ptr<TScanForm> ScanForm;
+    // Made when the Dictionary is first chosen.
+    std::unique_ptr<TDictionaryForm> DictionaryForm;
+
+    // The word lists the Dictionary loads, in order: the built-in one beside
+    // the program, the user's lists, the one named in the preferences.
+    std::vector<std::string> WordListPaths() const;
 
     // Class names in the order the instances were created.
     QStringList CreationOrder;

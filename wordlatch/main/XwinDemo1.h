@@ -133,6 +133,7 @@ public:
     // What follows the score card: Yes marks the errors, Abort deletes the puzzle.
     void ScoreResult(int modalResult);
     void Preferences1Click();
+    void Dictionary1Click();
     void Analysis1Click();
     void Help2Click();
     void About1Click();

@@ -8,6 +8,7 @@
 #include "DemoMsgUnit.h"
 #include "DemoPrefUnit.h"
 #include "DemoPrintUnit.h"
+#include "DictionaryUnit.h"
 #include "ExportUnit.h"
 #include "HelpWindow.h"
 #include "ScoreUnit.h"
@@ -184,8 +185,9 @@ void TDemMainForm::CreateMenu() {
     connect(Byline1, &QAction::triggered, this, &TDemMainForm::Byline1Click);
     // Commands this edition leaves out say so instead of silently doing nothing.
     connect(ScanGrid1, &QAction::triggered, this, &TDemMainForm::ScanGrid1Click);
+    connect(Dictionary1, &QAction::triggered, this, &TDemMainForm::Dictionary1Click);
     for (QAction* a : {ExportMetafile1, ExportEPS1, ExportRTFFile1, RTFGridtoClipboard1,
-                       Dictionary1, Thesaurus1, ClueBank1, Scratchpad1, Mailbot1})
+                       Thesaurus1, ClueBank1, Scratchpad1, Mailbot1})
         connect(a, &QAction::triggered, this, [this] { App.Prompts->Inform(NotInDemoText); });
 }
 
@@ -251,6 +253,15 @@ void TDemMainForm::ScoreResult(int modalResult) {
     Reported([&] { procs.BackupPuzzle(procs.PuzzleFileName); });
     // Nothing is left to take back into a deleted puzzle.
     App.History.Restart();
+}
+
+void TDemMainForm::Dictionary1Click() {
+    if (!App.DictionaryForm)
+        App.DictionaryForm = std::make_unique<TDictionaryForm>(App.DemProcs, App.History, *App.DemGridForm,
+                                                               [this] { return App.WordListPaths(); });
+    App.DictionaryForm->show();
+    App.DictionaryForm->raise();
+    App.DictionaryForm->activateWindow();
 }
 
 void TDemMainForm::Preferences1Click() {

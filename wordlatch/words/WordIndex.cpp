@@ -1,0 +1,114 @@
+#include "WordIndex.h"
+
+#include <algorithm>
+#include <string>
+
+namespace wl {
+
+namespace {
+
+bool Better(const TWordEntry& a, const TWordEntry& b) {
+    return a.Score != b.Score ? a.Score > b.Score : a.Word < b.Word;
+}
+
+// Whether `word` matches the glob `pattern` (upper case, `?` and `*`).
+bool Glob(std::string_view pattern, std::string_view word) {
+    std::size_t p = 0, w = 0, star = std::string_view::npos, resume = 0;
+    while (w < word.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == word[w])) {
+            ++p, ++w;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            resume = w;
+        } else if (star != std::string_view::npos) {
+            p = star + 1;
+            w = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+} // namespace
+
+TWordIndex::TWordIndex(std::vector<TWordEntry> entries) {
+    for (TWordEntry& e : entries) {
+        const std::size_t n = e.Word.size();
+        if (e.Score > 0 && n >= std::size_t(MinWordLength) && n <= std::size_t(MaxWordLength))
+            Groups[n].Words.push_back(std::move(e));
+    }
+    for (std::size_t n = MinWordLength; n <= std::size_t(MaxWordLength); ++n) {
+        TGroup& g = Groups[n];
+        std::sort(g.Words.begin(), g.Words.end(), Better);
+        g.Letters.assign(n * 26, TBitset(g.Words.size()));
+        for (std::size_t i = 0; i < g.Words.size(); ++i)
+            for (std::size_t pos = 0; pos < n; ++pos)
+                g.Letters[pos * 26 + std::size_t(g.Words[i].Word[pos] - 'A')].Set(i);
+        Total += g.Words.size();
+    }
+}
+
+const std::vector<TWordEntry>& TWordIndex::OfLength(int n) const {
+    static const std::vector<TWordEntry> none;
+    return n >= MinWordLength && n <= MaxWordLength ? Groups[n].Words : none;
+}
+
+TBitset TWordIndex::AtLeast(int n, int minScore) const {
+    const std::vector<TWordEntry>& words = OfLength(n);
+    const auto end = std::partition_point(words.begin(), words.end(),
+                                          [&](const TWordEntry& e) { return e.Score >= minScore; });
+    return TBitset(words.size(), std::size_t(end - words.begin()));
+}
+
+TBitset TWordIndex::Fitting(std::string_view letters, int minScore) const {
+    const int n = int(letters.size());
+    if (OfLength(n).empty()) return {};
+    TBitset fit = AtLeast(n, minScore);
+    for (int pos = 0; pos < n; ++pos) {
+        const char c = letters[std::size_t(pos)];
+        if (c >= 'A' && c <= 'Z')
+            fit &= WithLetter(n, pos, c);
+        else if (c != '?')
+            return TBitset(fit.Size()); // no word holds another character
+    }
+    return fit;
+}
+
+TWordIndex::TMatches TWordIndex::Match(std::string_view pattern, int minScore,
+                                       std::size_t limit) const {
+    std::string glob;
+    for (char c : pattern)
+        if (c != ' ') glob += c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+    const std::size_t firstStar = glob.find('*');
+    const bool hasStar = firstStar != std::string::npos;
+    // The letters before the first star and after the last one have fixed
+    // places in a word of a given length: the bitsets find those words.
+    const std::string_view head = std::string_view(glob).substr(0, hasStar ? firstStar : glob.size());
+    const std::string_view tail =
+        hasStar ? std::string_view(glob).substr(glob.rfind('*') + 1) : std::string_view();
+    std::size_t letters = 0;
+    for (char c : glob) letters += c != '*';
+    TMatches found;
+    std::vector<const TWordEntry*> all;
+    for (int n = std::max<int>(MinWordLength, int(letters)); n <= MaxWordLength; ++n) {
+        if (!hasStar && n != int(glob.size())) continue;
+        std::string fixed(std::size_t(n), '?');
+        fixed.replace(0, head.size(), head);
+        fixed.replace(std::size_t(n) - tail.size(), tail.size(), tail);
+        const TBitset fit = Fitting(fixed, minScore);
+        const std::vector<TWordEntry>& words = Groups[n].Words;
+        for (std::size_t i = fit.First(); i < fit.Size(); i = fit.Next(i + 1))
+            if (!hasStar || Glob(glob, words[i].Word)) all.push_back(&words[i]);
+    }
+    found.Found = all.size();
+    const std::size_t kept = std::min(limit, all.size());
+    const auto better = [](const TWordEntry* a, const TWordEntry* b) { return Better(*a, *b); };
+    std::partial_sort(all.begin(), all.begin() + std::ptrdiff_t(kept), all.end(), better);
+    all.resize(kept);
+    found.Best = std::move(all);
+    return found;
+}
+
+} // namespace wl

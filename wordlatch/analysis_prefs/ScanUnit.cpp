@@ -36,7 +36,7 @@ void TScanForm::showEvent(QShowEvent* event) {
 }
 
 void TScanForm::Rescan() {
-    Findings = ScanGrid(Procs.Puzzle);
+    Findings = ScanGrid(Procs.Puzzle, WordChecks ? WordChecks(Procs.Puzzle) : std::vector<TScanFinding>{});
     FindingsList->clear();
     for (const TScanFinding& f : Findings) {
         auto* item = new QListWidgetItem(FromWin1252(f.Text), FindingsList);

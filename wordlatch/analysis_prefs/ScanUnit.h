@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <vector>
 
 class QListWidget;
@@ -23,6 +24,8 @@ public:
 
     QListWidget* FindingsList;
     QPushButton* CloseBtn;
+    // The checks against the word lists, where the lists are loaded.
+    std::function<std::vector<TScanFinding>(const TXwdPuzzle&)> WordChecks;
 
     // Scans the grid as it is now and lists what it finds.
     void Rescan();

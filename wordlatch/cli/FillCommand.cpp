@@ -23,6 +23,7 @@ constexpr const char* Usage =
     "  --no-builtin          leave the built-in list out\n"
     "  --min-score N         place no word scoring less than N (1-100, default 1)\n"
     "  --seed N              another seed gives another fill (default 1)\n"
+    "  --ignore-scores       try words in random order instead of best first\n"
     "  --time-limit SECONDS  give up after this long (default 60)\n"
     "  --help                show this text\n";
 
@@ -62,6 +63,8 @@ std::string Parse(const std::vector<std::string>& args, TCommand& c) {
                 if (!(n = Number(value, 0.001, 1e6))) return "the time limit is a number of seconds: " + value;
                 c.Fill.TimeLimit = *n;
             }
+        } else if (arg == "--ignore-scores") {
+            c.Fill.UseScores = false;
         } else if (arg == "--no-builtin") {
             c.Builtin = false;
         } else if (arg == "--help") {

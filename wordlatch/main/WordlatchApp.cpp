@@ -178,7 +178,8 @@ TWordlatchApp::~TWordlatchApp() {
 QString TWordlatchApp::ChooseToolProgram(QWidget* parent, const QString& title,
                                          const QString& current) {
     TFileDialogOptions options;
-    options.Title = "Choose the " + title + " program";
+    // The Dictionary's path names a word list; the other tools' name programs.
+    options.Title = "Choose the " + title + (title == "Dictionary" ? " word list" : " program");
     options.FileName = current.isEmpty() ? QString("*") : current;
     options.Filter = "All Files (*)|*";
     options.MustExist = true;

@@ -5,14 +5,17 @@
 #include "AutoclueTools.h"
 #include "DemoAutoUnit.h"
 #include "DemoGridUnit.h"
+#include "DictionaryUnit.h"
 #include "SafeSave.h"
 #include "ScanUnit.h"
 #include "Transforms.h"
 #include "Win1252.h"
+#include "WordScan.h"
 #include "WordlatchApp.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QSpinBox>
 
 namespace wl {
 
@@ -83,7 +86,14 @@ void TDemMainForm::CopyGridAs1Click() {
 }
 
 void TDemMainForm::ScanGrid1Click() {
-    if (!App.ScanForm) App.ScanForm = std::make_unique<TScanForm>(App.DemProcs, *App.DemGridForm);
+    if (!App.ScanForm) {
+        App.ScanForm = std::make_unique<TScanForm>(App.DemProcs, *App.DemGridForm);
+        App.ScanForm->WordChecks = [this](const TXwdPuzzle& p) {
+            const TDictionaryForm* d = App.DictionaryForm.get();
+            return d && d->Words() ? ScanWords(p, *d->Words(), d->ScoreSpin->value())
+                                   : std::vector<TScanFinding>{};
+        };
+    }
     // Chosen again while open, it scans the grid as it is now.
     if (App.ScanForm->isVisible())
         App.ScanForm->Rescan();

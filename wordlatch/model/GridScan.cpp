@@ -71,7 +71,7 @@ class TScan {
 public:
     explicit TScan(const TXwdPuzzle& p) : P(p), N(p.Side()), AllWords(Words(p)) {}
 
-    std::vector<TScanFinding> Run() {
+    std::vector<TScanFinding> Run(std::vector<TScanFinding> wordWarnings) {
         Letters();
         Regions();
         Symmetry();
@@ -84,6 +84,7 @@ public:
         for (const TWord& w : AllWords)
             if (!Clued(P, w)) Add(TScanLevel::Warning, w, Cat({Label(w), " (", w.Letters, ") has no clue."}));
         Unchecked();
+        Found.insert(Found.end(), wordWarnings.begin(), wordWarnings.end());
         if (Found.empty()) Add(TScanLevel::Info, 0, 0, 0, "No problems found.");
         Facts();
         return std::move(Found);
@@ -264,8 +265,8 @@ private:
 
 } // namespace
 
-std::vector<TScanFinding> ScanGrid(const TXwdPuzzle& p) {
-    return TScan(p).Run();
+std::vector<TScanFinding> ScanGrid(const TXwdPuzzle& p, std::vector<TScanFinding> wordWarnings) {
+    return TScan(p).Run(std::move(wordWarnings));
 }
 
 } // namespace wl

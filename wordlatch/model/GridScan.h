@@ -26,7 +26,9 @@ struct TScanFinding {
 };
 
 // Every finding, faults first, then warnings, then facts; within a level in
-// the order of the checks and, for each check, in reading order.
-std::vector<TScanFinding> ScanGrid(const TXwdPuzzle& p);
+// the order of the checks and, for each check, in reading order. The checks
+// against the word lists come from their own library as `wordWarnings`, which
+// follow the grid's warnings.
+std::vector<TScanFinding> ScanGrid(const TXwdPuzzle& p, std::vector<TScanFinding> wordWarnings = {});
 
 } // namespace wl

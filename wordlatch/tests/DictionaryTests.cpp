@@ -1,6 +1,7 @@
 // The dictionary's searches: pattern matching against a plain scan of a small
 // list, and fills of small grids checked word by word against the built-in list.
 #include "Fill.h"
+#include "WordScan.h"
 #include "OutputTestSupport.h"
 #include "ReadFile.h"
 
@@ -45,6 +46,16 @@ TEST(WordIndex, PatternsFindWhatAPlainScanFinds) {
             for (const TWordEntry& e : expected) want.push_back(e.Word);
             EXPECT_EQ(best, want);
         }
+}
+
+TEST(WordScan, NamesAnswersMissingFromTheListsThenThoseScoringLow) {
+    const TWordIndex index({{"CAT", 60}, {"COW", 50}, {"ODE", 20}, {"WEB", 70}});
+    std::string listed;
+    for (const TScanFinding& f : ScanWords(fakes::FromRows({"CAT", "ODE", "WEB"}), index, 30))
+        listed += std::to_string(f.X) + "," + std::to_string(f.Y) + f.Direction + " " + f.Text + "\n";
+    EXPECT_EQ(listed, "2,1d 2 Down (ADE) is not in the word lists.\n"
+                      "3,1d 3 Down (TEB) is not in the word lists.\n"
+                      "1,2a 4 Across (ODE) scores 20, under 30.\n");
 }
 
 class FillTest : public ::testing::Test {

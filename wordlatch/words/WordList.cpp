@@ -144,6 +144,12 @@ std::size_t LineCount(std::string_view bytes) {
     return lines;
 }
 
+constexpr std::uint64_t HashHalf = 0xFFFFFFFF00000000u;
+
+std::uint64_t HashOf(std::string_view word) {
+    return std::hash<std::string_view>{}(word);
+}
+
 // A list's bytes read line by line, in slices when the caller wants to look up
 // between them.
 class TListReader {
@@ -174,7 +180,7 @@ private:
         const auto* end = p + line.size();
         char word[MaxWordLength];
         std::size_t size = 0; // a local, not a member of a helper: it stays in a register
-        while (p < end && *p != ';') {
+        for (;;) {
             // Plain ASCII letters, nearly every byte of a list, go straight in; anything
             // else is decoded and folded.
             for (char capital; p < end && (capital = AsciiCapitals[*p]); ++p) {
@@ -182,14 +188,9 @@ private:
                 word[size++] = capital;
             }
             if (p == end || *p == ';') break;
-            char32_t c = *p;
+            char32_t c = CodePointOf1252(*p);
             int n = 1;
-            if (c < 0x80) {
-            } else if (Utf8) {
-                n = DecodeUtf8(p, end, c);
-            } else {
-                c = CodePointOf1252(*p);
-            }
+            if (Utf8) n = DecodeUtf8(p, end, c);
             const std::optional<std::string_view> letters = n ? Folded(c) : std::nullopt;
             if (!letters || letters->size() > MaxWordLength - size) return false;
             for (const char l : *letters) word[size++] = l;
@@ -227,16 +228,6 @@ void TDictionary::Add(const std::string& path, const TListRead& list) {
 void TDictionary::AddFailed(const std::string& path, const std::string& error) {
     Loaded.push_back({path, 0, 0, error});
 }
-
-namespace {
-
-constexpr std::uint64_t HashHalf = 0xFFFFFFFF00000000u;
-
-std::uint64_t HashOf(std::string_view word) {
-    return std::hash<std::string_view>{}(word);
-}
-
-} // namespace
 
 void TDictionary::Merge(const std::vector<TWordEntry>& entries) {
     Reserve(entries.size());

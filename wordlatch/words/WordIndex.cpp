@@ -1,6 +1,8 @@
 #include "WordIndex.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace wl {
@@ -41,7 +43,18 @@ TWordIndex::TWordIndex(std::vector<TWordEntry> entries) {
     }
     for (std::size_t n = MinWordLength; n <= std::size_t(MaxWordLength); ++n) {
         TGroup& g = Groups[n];
-        std::sort(g.Words.begin(), g.Words.end(), Better);
+        // Sorting positions and moving each entry once is cheaper than
+        // sorting the entries themselves.
+        std::vector<std::uint32_t> order(g.Words.size());
+        for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            const TWordEntry &x = g.Words[a], &y = g.Words[b];
+            return x.Score != y.Score ? x.Score > y.Score : std::memcmp(x.Word.data(), y.Word.data(), n) < 0;
+        });
+        std::vector<TWordEntry> sorted;
+        sorted.reserve(order.size());
+        for (std::uint32_t i : order) sorted.push_back(std::move(g.Words[i]));
+        g.Words = std::move(sorted);
         g.Letters.assign(n * 26, TBitset(g.Words.size()));
         for (std::size_t i = 0; i < g.Words.size(); ++i)
             for (std::size_t pos = 0; pos < n; ++pos)

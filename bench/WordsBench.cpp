@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -34,7 +35,7 @@ void BM_ParseAndMergeList(benchmark::State& state) {
     for (auto _ : state) {
         wl::TDictionary dictionary;
         dictionary.Add("built-in", wl::ParseWordList(list));
-        benchmark::DoNotOptimize(dictionary.Entries());
+        benchmark::DoNotOptimize(std::move(dictionary).Entries());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
     state.SetBytesProcessed(state.iterations() * std::int64_t(list.size()));

@@ -112,10 +112,10 @@ int RunFill(const std::vector<std::string>& args, const std::filesystem::path& p
     std::vector<std::string> lists;
     if (c.Builtin) lists.push_back(BuiltinWordList(programFolder).string());
     lists.insert(lists.end(), c.Lists.begin(), c.Lists.end());
-    const TDictionary dictionary = LoadDictionary(lists);
+    TDictionary dictionary = LoadDictionary(lists);
     for (const TLoadedList& list : dictionary.Lists())
         if (!list.Error.empty()) return fail(list.Path + ": " + list.Error);
-    const TWordIndex words(dictionary.Entries());
+    const TWordIndex words(std::move(dictionary).Entries());
 
     const TFillResult r = FillGrid(read.Puzzle, words, c.Fill);
     switch (r.Outcome) {

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <utility>
 
 using namespace wl;
 namespace fs = std::filesystem;
@@ -89,6 +90,7 @@ TEST(Dictionary, LaterListsOverrideAndAScoreOfZeroRemoves) {
     d.Add("prefs", ParseWordList("dog;20\nyak;0\n")); // dog comes back; yak never was there
     EXPECT_EQ(Text(d.Entries(), true), "CAT:95 DOG:20 OWL:20 ");
     EXPECT_EQ(Loaded(d), "built-in 4/0; mine 4/1; prefs 2/0; ");
+    EXPECT_EQ(Text(std::move(d).Entries(), true), "CAT:95 DOG:20 OWL:20 "); // taken out whole
 }
 
 TEST(Dictionary, LoadsTheUserFolderInNameOrderAndRecordsWhatCannotBeRead) {

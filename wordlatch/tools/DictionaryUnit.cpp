@@ -201,10 +201,10 @@ void TDictionaryForm::Reload() {
     const std::vector<std::string> paths = ListPaths();
     Run(
         [this, paths] {
-            const TDictionary d = LoadDictionary(
+            TDictionary d = LoadDictionary(
                 paths, [this](double share) { Permille = int(share * 900); }, &CancelFlag);
             LoadedLists = d.Lists();
-            if (!CancelFlag) LoadedIndex = std::make_shared<TWordIndex>(d.Entries());
+            if (!CancelFlag) LoadedIndex = std::make_shared<TWordIndex>(std::move(d).Entries());
         },
         [this] { LoadDone(); });
 }

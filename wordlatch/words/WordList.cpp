@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 namespace wl {
 
@@ -246,7 +247,9 @@ void TDictionary::Merge(const std::vector<TWordEntry>& entries) {
 void TDictionary::Reserve(std::size_t more) {
     const std::size_t wanted = Words.size() + more;
     if (wanted > Words.capacity()) Words.reserve(std::max(wanted, 2 * Words.capacity()));
-    if (const std::size_t slots = std::bit_ceil(2 * wanted); slots > Slots.size()) Rehash(slots);
+    // A quarter of the slots free, and never none: every search ends at a free slot.
+    if (const std::size_t slots = std::bit_ceil(wanted + wanted / 3 + 1); slots > Slots.size())
+        Rehash(slots);
 }
 
 void TDictionary::Rehash(std::size_t slots) {
@@ -268,12 +271,18 @@ std::uint64_t& TDictionary::SlotOf(std::string_view word, std::uint64_t hash) {
     }
 }
 
-std::vector<TWordEntry> TDictionary::Entries() const {
+std::vector<TWordEntry> TDictionary::Entries() const& {
     std::vector<TWordEntry> out;
     out.reserve(Words.size());
     for (const TWordEntry& e : Words)
         if (e.Score > 0) out.push_back(e);
     return out;
+}
+
+std::vector<TWordEntry> TDictionary::Entries() && {
+    std::erase_if(Words, [](const TWordEntry& e) { return e.Score == 0; });
+    Slots.clear();
+    return std::exchange(Words, {});
 }
 
 TDictionary LoadDictionary(const std::vector<std::string>& paths,

@@ -51,7 +51,10 @@ public:
     // Records a list that could not be read.
     void AddFailed(const std::string& path, const std::string& error);
     // The words with their final scores, in no particular order.
-    std::vector<TWordEntry> Entries() const;
+    std::vector<TWordEntry> Entries() const&;
+    // The same from a dictionary that is done with (`std::move(d).Entries()`): the
+    // words are taken out rather than copied, a quarter of a million strings less.
+    std::vector<TWordEntry> Entries() &&;
     const std::vector<TLoadedList>& Lists() const { return Loaded; }
 
 private:
@@ -70,8 +73,9 @@ private:
     // later list can bring it back. A flat table rather than a map of nodes: the
     // built-in list alone is a quarter of a million words, loaded on every fill.
     std::vector<TWordEntry> Words;
-    // Open addressing with linear probing, at most half full: the hash's upper half
-    // and the word's place + 1; 0 when free.
+    // Open addressing with linear probing, at most three quarters full (a smaller
+    // table misses the caches less than longer runs cost): the hash's upper half and
+    // the word's place + 1; 0 when free.
     std::vector<std::uint64_t> Slots;
 };
 

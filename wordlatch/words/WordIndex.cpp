@@ -93,34 +93,60 @@ TWordIndex::TMatches TWordIndex::Match(std::string_view pattern, int minScore,
                                        std::size_t limit) const {
     std::string glob;
     for (char c : pattern)
-        if (c != ' ') glob += c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+        if (c != ' ' && !(c == '*' && !glob.empty() && glob.back() == '*'))
+            glob += c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
     const std::size_t firstStar = glob.find('*');
     const bool hasStar = firstStar != std::string::npos;
     // The letters before the first star and after the last one have fixed
-    // places in a word of a given length: the bitsets find those words.
+    // places in a word of a given length: the bitsets find those words. Only
+    // letters between two stars need each word to be looked at.
     const std::string_view head = std::string_view(glob).substr(0, hasStar ? firstStar : glob.size());
     const std::string_view tail =
         hasStar ? std::string_view(glob).substr(glob.rfind('*') + 1) : std::string_view();
+    const bool exact = !hasStar || firstStar == glob.rfind('*');
+    std::string middle = exact ? std::string() : glob.substr(firstStar + 1, glob.rfind('*') - firstStar - 1);
+    std::sort(middle.begin(), middle.end());
+    middle.erase(std::unique(middle.begin(), middle.end()), middle.end());
     std::size_t letters = 0;
     for (char c : glob) letters += c != '*';
     TMatches found;
-    std::vector<const TWordEntry*> all;
+    // Each length's matches, best first as the groups are kept.
+    std::vector<std::vector<std::size_t>> matches(MaxWordLength + 1);
     for (int n = std::max<int>(MinWordLength, int(letters)); n <= MaxWordLength; ++n) {
         if (!hasStar && n != int(glob.size())) continue;
         std::string fixed(std::size_t(n), '?');
         fixed.replace(0, head.size(), head);
         fixed.replace(std::size_t(n) - tail.size(), tail.size(), tail);
-        const TBitset fit = Fitting(fixed, minScore);
+        TBitset fit = Fitting(fixed, minScore);
+        // A word matching has every letter between the stars somewhere.
+        for (char c : middle) {
+            if (c < 'A' || c > 'Z' || fit.None()) continue;
+            TBitset somewhere(fit.Size());
+            for (int pos = 0; pos < n; ++pos) somewhere |= WithLetter(n, pos, c);
+            fit &= somewhere;
+        }
         const std::vector<TWordEntry>& words = Groups[n].Words;
-        for (std::size_t i = fit.First(); i < fit.Size(); i = fit.Next(i + 1))
-            if (!hasStar || Glob(glob, words[i].Word)) all.push_back(&words[i]);
+        if (exact) found.Found += fit.Count();
+        std::vector<std::size_t>& kept = matches[std::size_t(n)];
+        for (std::size_t i = fit.First(); i < fit.Size() && (!exact || kept.size() < limit);
+             i = fit.Next(i + 1))
+            if (exact || Glob(glob, words[i].Word)) kept.push_back(i);
+        if (!exact) found.Found += kept.size();
     }
-    found.Found = all.size();
-    const std::size_t kept = std::min(limit, all.size());
-    const auto better = [](const TWordEntry* a, const TWordEntry* b) { return Better(*a, *b); };
-    std::partial_sort(all.begin(), all.begin() + std::ptrdiff_t(kept), all.end(), better);
-    all.resize(kept);
-    found.Best = std::move(all);
+    // The best `limit` of all lengths, merged.
+    std::vector<std::size_t> next(matches.size(), 0);
+    while (found.Best.size() < limit) {
+        const TWordEntry* best = nullptr;
+        std::size_t from = 0;
+        for (std::size_t n = 0; n < matches.size(); ++n) {
+            if (next[n] == matches[n].size()) continue;
+            const TWordEntry* e = &Groups[n].Words[matches[n][next[n]]];
+            if (!best || Better(*e, *best)) best = e, from = n;
+        }
+        if (!best) break;
+        ++next[from];
+        found.Best.push_back(best);
+    }
     return found;
 }
 

@@ -26,6 +26,10 @@ struct TVar {
     TBitset Domain;
     double Weight = 1;  // failures seen here, for dom/wdeg
     int SavedLevel = -1; // the level its domain was last put on the trail
+    // The domain's size, counted again only after it changed: counting is
+    // most of the cost of choosing the next slot.
+    std::size_t Size = 0;
+    bool Counted = false;
 };
 
 class TSolver {
@@ -49,7 +53,7 @@ private:
     bool Remove(int v, int pos, std::uint32_t gone, std::uint32_t kept);
     void SaveDomain(int v);
     std::uint32_t LettersAt(const TVar& v, int pos, std::uint32_t allowed) const;
-    int ChooseVar() const;
+    int ChooseVar();
     std::size_t ChooseWord(const TVar& v);
     bool Assign(int v, std::size_t word);
     bool Refute(int v, std::size_t word);
@@ -187,6 +191,7 @@ void TSolver::Enqueue(int v) {
 
 void TSolver::SaveDomain(int v) {
     TVar& var = Vars[std::size_t(v)];
+    var.Counted = false;
     const int level = int(Decisions.size());
     if (var.SavedLevel == level) return;
     Domains.push_back({v, var.Domain, var.SavedLevel});
@@ -271,11 +276,13 @@ bool TSolver::Propagate() {
     return true;
 }
 
-int TSolver::ChooseVar() const {
+int TSolver::ChooseVar() {
     int best = -1;
     double bestRatio = 0;
     for (std::size_t v = 0; v < Vars.size(); ++v) {
-        const std::size_t size = Vars[v].Domain.Count();
+        TVar& var = Vars[v];
+        if (!var.Counted) var.Size = var.Domain.Count(), var.Counted = true;
+        const std::size_t size = var.Size;
         if (size <= 1) continue;
         const double ratio = double(size) / Vars[v].Weight;
         if (best < 0 || ratio < bestRatio) {
@@ -348,6 +355,7 @@ void TSolver::Backtrack(std::size_t level) {
         TDomainSave& save = Domains.back();
         Vars[std::size_t(save.Var)].Domain = std::move(save.Domain);
         Vars[std::size_t(save.Var)].SavedLevel = save.SavedLevel;
+        Vars[std::size_t(save.Var)].Counted = false;
         Domains.pop_back();
     }
     while (Cells.size() > d.CellMark) {

@@ -1,6 +1,7 @@
 #include "ConvertCommand.h"
 
 #include "Interop.h"
+#include "PuzzleFiles.h"
 #include "SafeSave.h"
 
 #include <filesystem>
@@ -58,9 +59,7 @@ std::string Parse(const std::vector<std::string>& args, TCommand& c) {
         }
     }
     if (c.Help) return {};
-    if (c.Files.size() != 2) return std::string("expected IN and OUT\n") + Usage;
-    if (!FormatOfFile(c.Files[0]) || !FormatOfFile(c.Files[1]))
-        return "the files must end in .xwd, .puz or .ipuz";
+    if (std::string wrong = CheckInAndOut(c.Files, Usage); !wrong.empty()) return wrong;
     if (puzzles::SameFile(c.Files[0], c.Files[1]))
         return c.Files[0] + " and " + c.Files[1] + " are the same file; OUT must be another";
     return {};

@@ -2,6 +2,7 @@
 
 #include "Fill.h"
 #include "Interop.h"
+#include "PuzzleFiles.h"
 #include "SafeSave.h"
 
 #include <cstdio>
@@ -76,9 +77,7 @@ std::string Parse(const std::vector<std::string>& args, TCommand& c) {
         }
     }
     if (c.Help) return {};
-    if (c.Files.size() != 2) return std::string("expected IN and OUT\n") + Usage;
-    if (!FormatOfFile(c.Files[0]) || !FormatOfFile(c.Files[1]))
-        return "the files must end in .xwd, .puz or .ipuz";
+    if (std::string wrong = CheckInAndOut(c.Files, Usage); !wrong.empty()) return wrong;
     if (!c.Builtin && c.Lists.empty()) return "--no-builtin needs a list given with --words";
     return {};
 }

@@ -72,17 +72,17 @@ void TPuzzleHistory::MarkChanged() {
 }
 
 void TPuzzleHistory::Undo() {
-    if (!Stack.canUndo()) return;
-    MarkSavedState();
-    Stack.undo();
-    FollowCleanState();
-    emit Restored();
+    Step(Stack.canUndo(), &QUndoStack::undo);
 }
 
 void TPuzzleHistory::Redo() {
-    if (!Stack.canRedo()) return;
+    Step(Stack.canRedo(), &QUndoStack::redo);
+}
+
+void TPuzzleHistory::Step(bool possible, void (QUndoStack::*step)()) {
+    if (!possible) return;
     MarkSavedState();
-    Stack.redo();
+    (Stack.*step)();
     FollowCleanState();
     emit Restored();
 }

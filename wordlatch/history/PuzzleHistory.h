@@ -43,6 +43,8 @@ private:
     // The record's saved state is where the data module last said it was unchanged.
     void MarkSavedState();
     void FollowCleanState();
+    // An undo or redo, where there is one to take.
+    void Step(bool possible, void (QUndoStack::*step)());
 
     TDemProcs& Procs;
 };

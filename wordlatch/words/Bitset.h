@@ -25,11 +25,7 @@ public:
     void Set(std::size_t i) { Blocks[i / 64] |= std::uint64_t(1) << (i % 64); }
     void Reset(std::size_t i) { Blocks[i / 64] &= ~(std::uint64_t(1) << (i % 64)); }
 
-    std::size_t Count() const {
-        std::size_t n = 0;
-        for (std::uint64_t b : Blocks) n += std::size_t(std::popcount(b));
-        return n;
-    }
+    std::size_t Count() const;
     bool None() const {
         for (std::uint64_t b : Blocks)
             if (b) return false;
@@ -48,9 +44,22 @@ public:
         }
         return k * 64 + std::size_t(std::countr_zero(b));
     }
+    // The number of bits on in both.
+    std::size_t CountAnd(const TBitset& other) const;
     bool Intersects(const TBitset& other) const {
         for (std::size_t k = 0; k < Blocks.size(); ++k)
             if (Blocks[k] & other.Blocks[k]) return true;
+        return false;
+    }
+    // Intersects, looking first at block `hint`, where the two last met, and
+    // leaving in it where they meet now: a meeting seen once tends to stay.
+    bool Intersects(const TBitset& other, std::uint32_t& hint) const {
+        if (hint < Blocks.size() && (Blocks[hint] & other.Blocks[hint])) return true;
+        for (std::size_t k = 0; k < Blocks.size(); ++k)
+            if (Blocks[k] & other.Blocks[k]) {
+                hint = std::uint32_t(k);
+                return true;
+            }
         return false;
     }
     // Every bit on here is on in `other` too.

@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <chrono>
+#include <cmath>
 #include <random>
 
 namespace wl {
@@ -14,6 +15,8 @@ using TClock = std::chrono::steady_clock;
 constexpr std::uint32_t AllLetters = (1u << 26) - 1;
 // Up to this many words a domain's letters are read word by word.
 constexpr std::size_t SmallDomain = 96;
+// The words weighed for each placement.
+constexpr std::size_t Candidates = 16;
 
 // One slot to fill: its domain over the index's group of its length, and for
 // each position the square and the other slot through it.
@@ -30,6 +33,9 @@ struct TVar {
     // most of the cost of choosing the next slot.
     std::size_t Size = 0;
     bool Counted = false;
+    // For each position and letter, the block where the domain last held a
+    // word with that letter there.
+    std::vector<std::uint32_t> Support;
 };
 
 class TSolver {
@@ -52,7 +58,7 @@ private:
     // Removes from v's domain the words whose letter at `pos` is in `gone`.
     bool Remove(int v, int pos, std::uint32_t gone, std::uint32_t kept);
     void SaveDomain(int v);
-    std::uint32_t LettersAt(const TVar& v, int pos, std::uint32_t allowed) const;
+    std::uint32_t LettersAt(TVar& v, int pos, std::uint32_t allowed) const;
     int ChooseVar();
     std::size_t ChooseWord(const TVar& v);
     bool Assign(int v, std::size_t word);
@@ -167,6 +173,7 @@ void TSolver::Build() {
     for (TVar& v : Vars) {
         v.Other.assign(std::size_t(v.Length), -1);
         v.OtherPos.assign(std::size_t(v.Length), 0);
+        v.Support.assign(std::size_t(v.Length) * 26, 0);
         for (int pos = 0; pos < v.Length; ++pos)
             for (int s : Slots.Through(v.Cells[std::size_t(pos)])) {
                 if (s < 0 || s == v.Slot || varOfSlot[std::size_t(s)] < 0) continue;
@@ -198,11 +205,12 @@ void TSolver::SaveDomain(int v) {
     var.SavedLevel = level;
 }
 
-std::uint32_t TSolver::LettersAt(const TVar& v, int pos, std::uint32_t allowed) const {
+std::uint32_t TSolver::LettersAt(TVar& v, int pos, std::uint32_t allowed) const {
     std::uint32_t found = 0;
     for (std::uint32_t rest = allowed; rest; rest &= rest - 1) {
         const int letter = std::countr_zero(rest);
-        if (v.Domain.Intersects(Words.WithLetter(v.Length, pos, char('A' + letter))))
+        if (v.Domain.Intersects(Words.WithLetter(v.Length, pos, char('A' + letter)),
+                                v.Support[std::size_t(pos * 26 + letter)]))
             found |= 1u << letter;
     }
     return found;
@@ -252,7 +260,7 @@ bool TSolver::Propagate() {
         const int v = Queue.back();
         Queue.pop_back();
         Queued[std::size_t(v)] = false;
-        const TVar& var = Vars[std::size_t(v)];
+        TVar& var = Vars[std::size_t(v)];
         // A small domain is read word by word; a large one through the index.
         letters.fill(0);
         const std::vector<TWordEntry>& words = Words.OfLength(var.Length);
@@ -295,24 +303,42 @@ int TSolver::ChooseVar() {
 
 std::size_t TSolver::ChooseWord(const TVar& v) {
     const TBitset& d = v.Domain;
-    if (!Options.UseScores) {
-        std::size_t k = std::uniform_int_distribution<std::size_t>(0, d.Count() - 1)(Random);
-        std::size_t i = d.First();
-        while (k--) i = d.Next(i + 1);
-        return i;
+    const std::vector<TWordEntry>& words = Words.OfLength(v.Length);
+    // The candidates: the best-scored words, or words drawn at random when
+    // scores do not count.
+    std::vector<std::size_t> candidates;
+    if (Options.UseScores) {
+        const int top = words[d.First()].Score;
+        for (std::size_t i = d.First(); i < d.Size() && candidates.size() < Candidates && words[i].Score == top;
+             i = d.Next(i + 1))
+            candidates.push_back(i);
+    } else {
+        const std::size_t size = d.Count();
+        for (std::size_t k = 0; k < Candidates; ++k) {
+            std::size_t skip = std::uniform_int_distribution<std::size_t>(0, size - 1)(Random);
+            std::size_t i = d.First();
+            while (skip--) i = d.Next(i + 1);
+            candidates.push_back(i);
+        }
     }
-    // Mostly the best word; now and then one of the next few, so that
-    // restarts look elsewhere.
-    std::size_t i = d.First();
-    const int skip = std::uniform_int_distribution<int>(0, 9)(Random) < 7
-                         ? 0
-                         : std::uniform_int_distribution<int>(1, 3)(Random);
-    for (int k = 0; k < skip; ++k) {
-        const std::size_t next = d.Next(i + 1);
-        if (next == d.Size()) break;
-        i = next;
+    // Of those, the one that leaves its crossings the most words (the product
+    // of their counts), with a little noise so that restarts look elsewhere.
+    std::uniform_real_distribution<double> noise(0, 0.3);
+    std::size_t best = candidates.front();
+    double bestValue = -HUGE_VAL;
+    for (std::size_t w : candidates) {
+        double value = noise(Random);
+        for (int pos = 0; pos < v.Length && value > -HUGE_VAL; ++pos) {
+            const int o = v.Other[std::size_t(pos)];
+            if (o < 0) continue;
+            const TVar& other = Vars[std::size_t(o)];
+            const std::size_t n = other.Domain.CountAnd(
+                Words.WithLetter(other.Length, v.OtherPos[std::size_t(pos)], words[w].Word[std::size_t(pos)]));
+            value = n ? value + std::log(double(n)) : -HUGE_VAL;
+        }
+        if (value > bestValue) best = w, bestValue = value;
     }
-    return i;
+    return best;
 }
 
 bool TSolver::Assign(int v, std::size_t word) {

@@ -7,6 +7,7 @@
 #include "FontDialog.h"
 #include "GridPainter.h"
 #include "PaintBox.h"
+#include "PlacedControl.h"
 #include "PrintSettings.h"
 #include "Win1252.h"
 
@@ -39,7 +40,8 @@ const char* const PageNotes[] = {
     "the black squares. Set Font... chooses the font of the letters.",
     "Your name and address head the manuscript. Definitions At Left puts the clues left of the "
     "answers; Bottom Margin keeps lines free at the foot of each page.",
-    "The programs the Tools menu starts. Type a path or choose a program with Browse...",
+    "A program here is started by its Tools command; any other path names the tool's data "
+    "(word list, thesaurus file, ClueBank folder, notes file). Empty: the built-in tool.",
 };
 
 void SetColors(QWidget* w, const QColor& text, const QColor& background) {
@@ -50,15 +52,6 @@ void SetColors(QWidget* w, const QColor& text, const QColor& background) {
     w->setAutoFillBackground(true);
 }
 
-template <class T>
-T* Control(QWidget* parent, const char* name, QRect geometry, const QString& caption = {}) {
-    auto* w = new T(parent);
-    w->setObjectName(name);
-    w->setGeometry(geometry);
-    if constexpr (requires { w->setText(caption); })
-        if (!caption.isEmpty()) w->setText(caption);
-    return w;
-}
 
 QWidget* Page(QTabWidget* pages, const char* name, const QString& caption) {
     auto* page = new QWidget;

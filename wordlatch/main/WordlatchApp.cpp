@@ -7,16 +7,22 @@
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
 #include "DemoPrefUnit.h"
+#include "ClueBankUnit.h"
 #include "DemoPrintUnit.h"
 #include "DictionaryUnit.h"
 #include "ExportUnit.h"
 #include "HelpWindow.h"
+#include "MailbotUnit.h"
 #include "SFXUnit.h"
 #include "ScanUnit.h"
 #include "ScoreUnit.h"
+#include "ScratchpadUnit.h"
+#include "ThesaurusUnit.h"
+#include "ToolLinks.h"
 #include "XwinDemo1.h"
 
 #include <QCoreApplication>
+#include <map>
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
@@ -158,6 +164,10 @@ void TWordlatchApp::BuildOtherWindows() {
 
 TWordlatchApp::~TWordlatchApp() {
     // Last created, first gone: no window outlives one it refers to.
+    MailbotForm.reset();
+    ScratchpadForm.reset();
+    ClueBankForm.reset();
+    ThesaurusForm.reset();
     DictionaryForm.reset();
     ScanForm.reset();
     AnalysisForm.reset();
@@ -178,8 +188,14 @@ TWordlatchApp::~TWordlatchApp() {
 QString TWordlatchApp::ChooseToolProgram(QWidget* parent, const QString& title,
                                          const QString& current) {
     TFileDialogOptions options;
-    // The Dictionary's path names a word list; the other tools' name programs.
-    options.Title = "Choose the " + title + (title == "Dictionary" ? " word list" : " program");
+    // Each path names a program or the tool's data: the ClueBank's is a folder.
+    static const std::map<QString, QString> data = {{"Dictionary", "word list"},
+                                                    {"Thesaurus", "thesaurus file"},
+                                                    {"ClueBank", "folder"},
+                                                    {"Scratchpad", "notes file"}};
+    const auto kind = data.find(title);
+    options.Title = "Choose the " + title + " " + (kind == data.end() ? "" : kind->second + " or ") + "program";
+    options.Folder = title == "ClueBank";
     options.FileName = current.isEmpty() ? QString("*") : current;
     options.Filter = "All Files (*)|*";
     options.MustExist = true;
@@ -189,7 +205,8 @@ QString TWordlatchApp::ChooseToolProgram(QWidget* parent, const QString& title,
 std::vector<std::string> TWordlatchApp::WordListPaths() const {
     std::vector<std::string> paths{QDir(Services.ProgramFolder).filePath(BuiltinWordListName).toStdString()};
     for (const std::string& file : ListFilesIn(UserListFolder())) paths.push_back(file);
-    if (!DemPrefForm->ToolPaths.Dictionary.isEmpty())
+    const QString& named = DemPrefForm->ToolPaths.Dictionary;
+    if (!named.isEmpty() && !IsToolProgram(named))
         paths.push_back(DemPrefForm->ToolPaths.Dictionary.toStdString());
     return paths;
 }

@@ -38,6 +38,10 @@ class TInfoWin;
 class TAnalysisForm;
 class TScanForm;
 class TDictionaryForm;
+class TThesaurusForm;
+class TClueBankForm;
+class TScratchpadForm;
+class TMailbotForm;
 class THelpWindow;
 
 // The platform services the program runs on; tests put scripted ones in.
@@ -97,6 +101,11 @@ public:
     std::unique_ptr<TScanForm> ScanForm;
     // Made when the Dictionary is first chosen.
     std::unique_ptr<TDictionaryForm> DictionaryForm;
+    // The other Tools windows, each made when first chosen.
+    std::unique_ptr<TThesaurusForm> ThesaurusForm;
+    std::unique_ptr<TClueBankForm> ClueBankForm;
+    std::unique_ptr<TScratchpadForm> ScratchpadForm;
+    std::unique_ptr<TMailbotForm> MailbotForm;
 
     // The word lists the Dictionary loads, in order: the built-in one beside
     // the program, the user's lists, the one named in the preferences.

@@ -41,7 +41,9 @@ QString TQtFileDialogs::Execute(QWidget* parent, const TFileDialogOptions& optio
     QFileDialog dialog(parent, options.Title);
     dialog.setObjectName(options.Save ? "SaveXwdDlg" : "OpenXwdDlg");
     dialog.setAcceptMode(options.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(options.MustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(options.Folder      ? QFileDialog::Directory
+                       : options.MustExist ? QFileDialog::ExistingFile
+                                           : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.OverwritePrompt);
     dialog.setDefaultSuffix(options.DefaultExt);
     dialog.setNameFilter(QtNameFilter(options.Filter));

@@ -16,6 +16,7 @@ struct TFileDialogOptions {
     QString Filter;     // "Description|*.EXT" pairs separated by "|"
     bool OverwritePrompt = false;
     bool MustExist = false; // the path and the file must exist
+    bool Folder = false;    // an existing folder rather than a file
 };
 
 // The open dialog's filters: XWD first (the default), one per exchange format,

@@ -1,5 +1,6 @@
 // The main window: layout, tool buttons, clue display and closing.
 #include "XwinDemo1.h"
+#include "ScratchpadUnit.h"
 
 #include "Artwork.h"
 #include "DemoAutoUnit.h"
@@ -317,6 +318,12 @@ bool TDemMainForm::FormClose() {
     // the program end while the file cannot be written.
     if (procs.PuzzleChanged && !Reported([&] { procs.SavePuzzle(procs.PuzzleFileName); }) &&
         App.Prompts->Confirm(CloseUnsavedQuestion, TPromptButtons::YesNo) != TPromptAnswer::Yes)
+        return false;
+    // Notes typed into the scratchpad are never lost without a word.
+    if (App.ScratchpadForm && !App.ScratchpadForm->Save() &&
+        App.Prompts->Confirm(QString("The scratchpad could not be saved (%1). Exit anyway?")
+                                 .arg(App.ScratchpadForm->SaveError()),
+                             TPromptButtons::YesNo) != TPromptAnswer::Yes)
         return false;
     App.Help->Quit();
     procs.AllowChildClose = true;

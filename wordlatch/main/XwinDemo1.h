@@ -5,6 +5,7 @@
 
 #include "GridPeers.h"
 #include "Interop.h"
+#include "MailbotUnit.h"
 #include "Transforms.h"
 
 #include <QMainWindow>
@@ -29,6 +30,9 @@ inline constexpr const char* CloseUnsavedQuestion =
     "The puzzle could not be saved. Close anyway and lose the recent changes?";
 
 // Shown by the menu commands this edition leaves out.
+// Writing onto a file a command must keep, by any of its names.
+inline constexpr const char* CopyOverOwnFile =
+    "The copy cannot be written over the open puzzle's own file. Choose another name.";
 inline constexpr const char* NotInDemoText = "This command is not available in Wordlatch Demo.";
 
 // The design commands' questions and refusals.
@@ -134,6 +138,10 @@ public:
     void ScoreResult(int modalResult);
     void Preferences1Click();
     void Dictionary1Click();
+    void Thesaurus1Click();
+    void ClueBank1Click();
+    void Scratchpad1Click();
+    void Mailbot1Click();
     void Analysis1Click();
     void Help2Click();
     void About1Click();
@@ -178,6 +186,13 @@ private:
     // Everything shown after an undo or redo.
     void ShowRestored();
     void CreateHistoryKeys();
+    // A Tools path naming a program: starts it with the puzzle's file (and the
+    // selected word) and gives true; false for a path naming the tool's data.
+    bool StartedToolProgram(const QString& path);
+    // Text into the clue editor at its caret; false when the editor is closed.
+    bool InsertIntoClue(const QString& text);
+    // The Mailbot's attachment as a file; empty when it cannot be made (told).
+    QString MailAttachment(TMailAttachment kind, const QString& title);
     // Reads a .puz or .ipuz file, tells what it finds and saves it as an XWD
     // file beside it, which becomes PuzzleFileName; false when nothing opened.
     bool ImportPuzzle(const QString& path, TExchangeFormat format);

@@ -17,9 +17,6 @@ namespace wl {
 
 namespace {
 
-// Writing onto a file the command must keep, by any of its names.
-constexpr const char* CopyOverOwnFile =
-    "The copy cannot be written over the open puzzle's own file. Choose another name.";
 constexpr const char* KeepsOriginal =
     "%1 is the file %2 itself, which stays as it is: the puzzle cannot be kept beside it.";
 constexpr const char* ReplacesOpenPuzzle =

@@ -8,7 +8,6 @@
 #include "DemoMsgUnit.h"
 #include "DemoPrefUnit.h"
 #include "DemoPrintUnit.h"
-#include "DictionaryUnit.h"
 #include "ExportUnit.h"
 #include "HelpWindow.h"
 #include "ScoreUnit.h"
@@ -186,8 +185,11 @@ void TDemMainForm::CreateMenu() {
     // Commands this edition leaves out say so instead of silently doing nothing.
     connect(ScanGrid1, &QAction::triggered, this, &TDemMainForm::ScanGrid1Click);
     connect(Dictionary1, &QAction::triggered, this, &TDemMainForm::Dictionary1Click);
-    for (QAction* a : {ExportMetafile1, ExportEPS1, ExportRTFFile1, RTFGridtoClipboard1,
-                       Thesaurus1, ClueBank1, Scratchpad1, Mailbot1})
+    connect(Thesaurus1, &QAction::triggered, this, &TDemMainForm::Thesaurus1Click);
+    connect(ClueBank1, &QAction::triggered, this, &TDemMainForm::ClueBank1Click);
+    connect(Scratchpad1, &QAction::triggered, this, &TDemMainForm::Scratchpad1Click);
+    connect(Mailbot1, &QAction::triggered, this, &TDemMainForm::Mailbot1Click);
+    for (QAction* a : {ExportMetafile1, ExportEPS1, ExportRTFFile1, RTFGridtoClipboard1})
         connect(a, &QAction::triggered, this, [this] { App.Prompts->Inform(NotInDemoText); });
 }
 
@@ -253,15 +255,6 @@ void TDemMainForm::ScoreResult(int modalResult) {
     Reported([&] { procs.BackupPuzzle(procs.PuzzleFileName); });
     // Nothing is left to take back into a deleted puzzle.
     App.History.Restart();
-}
-
-void TDemMainForm::Dictionary1Click() {
-    if (!App.DictionaryForm)
-        App.DictionaryForm = std::make_unique<TDictionaryForm>(App.DemProcs, App.History, *App.DemGridForm,
-                                                               [this] { return App.WordListPaths(); });
-    App.DictionaryForm->show();
-    App.DictionaryForm->raise();
-    App.DictionaryForm->activateWindow();
 }
 
 void TDemMainForm::Preferences1Click() {

@@ -1,5 +1,6 @@
 #include "DemoPrintUnit.h"
 
+#include "PlacedControl.h"
 #include "PrinterOutput.h"
 #include "Prompts.h"
 #include "PuzzlePage.h"
@@ -22,14 +23,6 @@ namespace {
 // The layouts' pixel offsets and pen widths are drawn for a page of 300 dots
 // per inch; text and lines stay sharp at any printer resolution.
 constexpr int PrintResolution = 300;
-
-template <class T>
-T* Control(QWidget* parent, const char* name, QRect geometry, const QString& caption = {}) {
-    auto* w = new T(caption, parent);
-    w->setObjectName(name);
-    w->setGeometry(geometry);
-    return w;
-}
 
 // The puzzle's file name without folder and without its last four characters.
 QString FileTitle(const std::string& puzzleFile) {
@@ -112,15 +105,20 @@ void TDemPrintForm::FormShow() {
 }
 
 void TDemPrintForm::RunJob(const std::function<void(TPrintJob&, const TPrintContent&)>& layouts) {
+    const QString pdf = PdfTarget(Printer(), DefaultPdfFile, Procs.PuzzleFileName);
+    if (RunJob(Printer(), pdf, layouts) && !pdf.isEmpty()) Prompts.Inform("The pages were written to the PDF file\n" + pdf);
+}
+
+bool TDemPrintForm::RunJob(QPrinter& printer, const QString& pdf,
+                           const std::function<void(TPrintJob&, const TPrintContent&)>& layouts) {
     const TPrintContent content{Procs.Puzzle, TitleEdit->text(), SpecText, Settings, ShadeColor};
-    TPrinterOutput output(Printer(), PdfTarget(Printer(), DefaultPdfFile, Procs.PuzzleFileName));
-    TPrintJob job(Printer(), [this] { return Printer().newPage(); });
+    TPrinterOutput output(printer, pdf);
+    TPrintJob job(printer, [&printer] { return printer.newPage(); });
     layouts(job, content);
-    if (!job.IsOpen()) return;
+    if (!job.IsOpen()) return false;
     job.End();
     output.Commit();
-    if (output.IsPdf())
-        Prompts.Inform("The pages were written to the PDF file\n" + output.TargetFile());
+    return true;
 }
 
 void TDemPrintForm::PrintBtnClick() {
@@ -171,6 +169,16 @@ void TDemPrintForm::PrintPuzzlePageNow() {
     RunJob([&](TPrintJob& job, const TPrintContent& content) {
         PrintPuzzlePage(job, content, title);
     });
+}
+
+void TDemPrintForm::WritePuzzlePagePdf(const QString& file) {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageOrientation(QPageLayout::Portrait);
+    pdf.setResolution(PrintResolution);
+    ShadeColor = Shade();
+    const QString title = PuzzleTitle();
+    RunJob(pdf, file, [&](TPrintJob& job, const TPrintContent& content) { PrintPuzzlePage(job, content, title); });
 }
 
 } // namespace wl

@@ -56,6 +56,11 @@ public:
     void PrintBtnClick();
     // The puzzle page as a job of its own (solve mode). Raises the job's error.
     void PrintPuzzlePageNow();
+    // The puzzle page as a PDF file of its own, through the save policy.
+    // Raises the job's error.
+    void WritePuzzlePagePdf(const QString& file);
+    // The open puzzle's run title, else its file name.
+    QString PuzzleTitle() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -64,9 +69,10 @@ private:
     // Runs `layouts` as one job on the printer; PDF pages reach their file
     // through the save policy and the user is told where.
     void RunJob(const std::function<void(TPrintJob&, const TPrintContent&)>& layouts);
+    // The same on `printer`, PDF pages to `pdf`; false when no page was made.
+    bool RunJob(QPrinter& printer, const QString& pdf,
+                const std::function<void(TPrintJob&, const TPrintContent&)>& layouts);
     void PreparePrinter();
-    // The open puzzle's run title, else its file name.
-    QString PuzzleTitle() const;
     // Silver with "Gray Squares", else the colour of the settings.
     QColor Shade() const;
 

@@ -3,6 +3,7 @@
 #include "DemoGridUnit.h"
 #include "PuzzleHistory.h"
 #include "Suggest.h"
+#include "ToolLinks.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -254,17 +255,11 @@ void TDictionaryForm::Search() {
     FoundLbl->setText(m.Found == 1 ? QString("1 found") : QString("%1 found").arg(Thousands(m.Found)));
 }
 
-int TDictionaryForm::SelectedSlot() const {
-    if (Grid.Direction == 0 || Procs.CellSize <= 0) return -1;
-    const QPoint square = Grid.SquareAt(Grid.CursorPos);
-    return TGridSlots(Procs.Puzzle).Through(square.x(), square.y(), Grid.Direction == 1 ? 'a' : 'd');
-}
-
 void TDictionaryForm::ShowSuggestions() {
     EnableCommands();
     SuggestList->clear();
     const bool constructing = Procs.PuzzleMode == ModeLetters || Procs.PuzzleMode == ModeSquares;
-    const int selected = constructing ? SelectedSlot() : -1;
+    const int selected = constructing ? SelectedSlot(Procs, Grid) : -1;
     // Typing to the end of a word ends its selection; its suggestions stay.
     if (selected >= 0 || !constructing) LastSlot = selected;
     const TGridSlots gridSlots(Procs.Puzzle);
@@ -311,7 +306,8 @@ void TDictionaryForm::StartFill(bool region, bool another) {
     if (another) ++Seed;
     options.Seed = Seed;
     if (region) {
-        const int slot = SelectedSlot() >= 0 ? SelectedSlot() : LastSlot;
+        const int selected = SelectedSlot(Procs, Grid);
+        const int slot = selected >= 0 ? selected : LastSlot;
         if (slot < 0) {
             StatusLbl->setText("Select a word in the grid to fill its region.");
             return;

@@ -93,8 +93,6 @@ private:
     void FillDone();
     void ShowLists();
     void EnableCommands();
-    // The slot of the word selected in the grid, or -1.
-    int SelectedSlot() const;
 
     TDemProcs& Procs;
     TPuzzleHistory& History;

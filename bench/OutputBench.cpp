@@ -1,9 +1,11 @@
 // Printing and export of a full 23 x 23 puzzle with long clues: one print job
-// of all five layouts to a PDF file, and each clipboard export.
+// of all five layouts to a PDF file, each clipboard export and each file export.
 #include "DemoPrintUnit.h"
+#include "EpsFile.h"
 #include "ExportUnit.h"
 #include "OutputTestSupport.h"
 #include "Prompts.h"
+#include "RtfFile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -67,6 +69,26 @@ void BM_Export(benchmark::State& state) {
 }
 // 0 the clues, 1 the numbered grid, 2 the solution.
 BENCHMARK(BM_Export)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void BM_ExportFile(benchmark::State& state) {
+    const TXwdPuzzle puzzle = fakes::MakePuzzle(23);
+    const TExportLook look{true, true};
+    for (auto _ : state) {
+        switch (state.range(0)) {
+        case 0:
+            benchmark::DoNotOptimize(GridSvg(puzzle, look, "BENCH.XWD"));
+            break;
+        case 1:
+            benchmark::DoNotOptimize(GridEps(puzzle, look, "BENCH.XWD"));
+            break;
+        default:
+            benchmark::DoNotOptimize(PuzzleRtf(puzzle, look, "BENCH"));
+            break;
+        }
+    }
+}
+// The solution in gray: 0 the SVG file, 1 the EPS file, 2 the RTF document.
+BENCHMARK(BM_ExportFile)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace wl

@@ -10,6 +10,7 @@
 #include "ClueBankUnit.h"
 #include "DemoPrintUnit.h"
 #include "DictionaryUnit.h"
+#include "ExportChoice.h"
 #include "ExportUnit.h"
 #include "HelpWindow.h"
 #include "MailbotUnit.h"
@@ -164,6 +165,7 @@ void TWordlatchApp::BuildOtherWindows() {
 
 TWordlatchApp::~TWordlatchApp() {
     // Last created, first gone: no window outlives one it refers to.
+    ExportChoiceForm.reset();
     MailbotForm.reset();
     ScratchpadForm.reset();
     ClueBankForm.reset();

@@ -42,6 +42,7 @@ class TThesaurusForm;
 class TClueBankForm;
 class TScratchpadForm;
 class TMailbotForm;
+class TExportChoiceForm;
 class THelpWindow;
 
 // The platform services the program runs on; tests put scripted ones in.
@@ -106,6 +107,8 @@ public:
     std::unique_ptr<TClueBankForm> ClueBankForm;
     std::unique_ptr<TScratchpadForm> ScratchpadForm;
     std::unique_ptr<TMailbotForm> MailbotForm;
+    // What the grid exports show; made at the first export, kept for the run.
+    std::unique_ptr<TExportChoiceForm> ExportChoiceForm;
 
     // The word lists the Dictionary loads, in order: the built-in one beside
     // the program, the user's lists, the one named in the preferences.

@@ -29,11 +29,9 @@ class TWordlatchApp;
 inline constexpr const char* CloseUnsavedQuestion =
     "The puzzle could not be saved. Close anyway and lose the recent changes?";
 
-// Shown by the menu commands this edition leaves out.
 // Writing onto a file a command must keep, by any of its names.
 inline constexpr const char* CopyOverOwnFile =
     "The copy cannot be written over the open puzzle's own file. Choose another name.";
-inline constexpr const char* NotInDemoText = "This command is not available in Wordlatch Demo.";
 
 // The design commands' questions and refusals.
 inline constexpr const char* InvertQuestion =
@@ -153,6 +151,9 @@ public:
     void ShowGuidelines1Click();
     void ScanGrid1Click();
     void SavePuzzleAs1Click();
+    // Export Metafile, Export EPS or Export RTF File.
+    void ExportFileClick(QAction* item);
+    void RTFGridtoClipboard1Click();
 
     bool FormCloseQuery();
     // Saves what is left to save and lets the other windows close; false when
@@ -189,6 +190,8 @@ private:
     // A Tools path naming a program: starts it with the puzzle's file (and the
     // selected word) and gives true; false for a path naming the tool's data.
     bool StartedToolProgram(const QString& path);
+    // What an export's grid shows, asked under the command's name; false on Cancel.
+    bool AskExportLook(QAction* item);
     // Text into the clue editor at its caret; false when the editor is closed.
     bool InsertIntoClue(const QString& text);
     // The Mailbot's attachment as a file; empty when it cannot be made (told).

@@ -182,15 +182,15 @@ void TDemMainForm::CreateMenu() {
     connect(Turn1, &QAction::triggered, this, [this] { TransformClick(TTransform::Turn); });
     connect(Flip1, &QAction::triggered, this, [this] { TransformClick(TTransform::Flip); });
     connect(Byline1, &QAction::triggered, this, &TDemMainForm::Byline1Click);
-    // Commands this edition leaves out say so instead of silently doing nothing.
     connect(ScanGrid1, &QAction::triggered, this, &TDemMainForm::ScanGrid1Click);
     connect(Dictionary1, &QAction::triggered, this, &TDemMainForm::Dictionary1Click);
     connect(Thesaurus1, &QAction::triggered, this, &TDemMainForm::Thesaurus1Click);
     connect(ClueBank1, &QAction::triggered, this, &TDemMainForm::ClueBank1Click);
     connect(Scratchpad1, &QAction::triggered, this, &TDemMainForm::Scratchpad1Click);
     connect(Mailbot1, &QAction::triggered, this, &TDemMainForm::Mailbot1Click);
-    for (QAction* a : {ExportMetafile1, ExportEPS1, ExportRTFFile1, RTFGridtoClipboard1})
-        connect(a, &QAction::triggered, this, [this] { App.Prompts->Inform(NotInDemoText); });
+    for (QAction* a : {ExportMetafile1, ExportEPS1, ExportRTFFile1})
+        connect(a, &QAction::triggered, this, [this, a] { ExportFileClick(a); });
+    connect(RTFGridtoClipboard1, &QAction::triggered, this, &TDemMainForm::RTFGridtoClipboard1Click);
 }
 
 std::array<QAction*, 4> TDemMainForm::PuzzleItems() const {

@@ -2,6 +2,7 @@
 
 #include "OutputText.h"
 #include "PrintCanvas.h"
+#include "RtfFile.h"
 #include "Win1252.h"
 
 #include <QBuffer>
@@ -15,37 +16,39 @@ namespace wl {
 
 namespace {
 
-void DrawGrid(QPainter& p, const TXwdPuzzle& puzzle, int kind) {
+TExportLook PictureLook(int kind) {
+    return {kind == SolutionPicture, false};
+}
+
+// The squares first, then the texts a font at a time.
+void PaintGrid(QPainter& p, const TGridShapes& shapes) {
     p.setPen(QPen(Qt::black, 1));
     QFont font("Arial");
     font.setBold(true);
-    font.setPixelSize(kind == NumberedPicture ? 12 : 22);
+    font.setPixelSize(NumberSize);
     p.setFont(font);
-    int n = 0;
-    for (int y = 1; y <= puzzle.Side(); ++y) {
-        for (int x = 1; x <= puzzle.Side(); ++x) {
-            const int left = 1 + PictureSquare * (x - 1);
-            const int top = 1 + PictureSquare * (y - 1);
-            const std::uint8_t cell = puzzle.Solution(x, y);
-            p.setBrush(cell == BlackSquare ? Qt::black : Qt::white);
-            Rectangle(p, left, top, left + PictureSquare + 1, top + PictureSquare + 1);
-            if (cell == BlackSquare) continue;
-            if (kind == NumberedPicture) {
-                if (StartsAcross(puzzle, x, y) || StartsDown(puzzle, x, y))
-                    TextOut(p, left + 2, top + 1, QString::number(++n));
-            } else if (cell != NoLetter) {
-                const QString letter = FromWin1252(std::string(1, char(cell)));
-                TextOut(p, left + (PictureSquare - TextWidth(p, letter)) / 2,
-                        top + (PictureSquare - TextHeight(p)) / 2, letter);
-            }
-        }
+    for (const TGridSquare& s : shapes.Squares) {
+        p.setBrush(QColor(s.Fill, s.Fill, s.Fill));
+        const int left = SquareEdge(s.X), top = SquareEdge(s.Y);
+        Rectangle(p, left, top, left + PictureSquare + 1, top + PictureSquare + 1);
+    }
+    for (const TGridSquare& s : shapes.Squares)
+        if (!s.Number.empty())
+            p.drawText(QPoint(SquareEdge(s.X) + NumberInset, SquareEdge(s.Y) + NumberBaseline),
+                       QString::fromStdString(s.Number));
+    font.setPixelSize(LetterSize);
+    p.setFont(font);
+    for (const TGridSquare& s : shapes.Squares) {
+        if (s.Letter.empty()) continue;
+        const QString letter = FromWin1252(s.Letter);
+        p.drawText(QPoint(SquareEdge(s.X) + (PictureSquare - TextWidth(p, letter)) / 2,
+                          SquareEdge(s.Y) + LetterBaseline),
+                   letter);
     }
 }
 
-} // namespace
-
-QByteArray GridPicture(const TXwdPuzzle& puzzle, int kind, const QString& creator) {
-    const int side = puzzle.Side() * PictureSquare + 2;
+QByteArray SvgOf(const TGridShapes& shapes, const QString& title) {
+    const int side = PictureSide(shapes.Side);
     QByteArray svg;
     QBuffer buffer(&svg);
     QSvgGenerator generator;
@@ -54,12 +57,22 @@ QByteArray GridPicture(const TXwdPuzzle& puzzle, int kind, const QString& creato
     generator.setViewBox(QRect(0, 0, side, side));
     // One unit a CSS pixel, the size programs that paste SVG show it at.
     generator.setResolution(96);
-    generator.setTitle(creator);
+    generator.setTitle(title);
     generator.setDescription("Wordlatch4");
     QPainter p(&generator);
-    DrawGrid(p, puzzle, kind);
+    PaintGrid(p, shapes);
     p.end();
     return svg;
+}
+
+} // namespace
+
+QByteArray GridSvg(const TXwdPuzzle& puzzle, const TExportLook& look, const QString& title) {
+    return SvgOf(GridShapes(puzzle, look), title);
+}
+
+QByteArray GridPicture(const TXwdPuzzle& puzzle, int kind, const QString& creator) {
+    return GridSvg(puzzle, PictureLook(kind), creator);
 }
 
 TExportForm::TExportForm(const TDemProcs& procs) : Procs(procs) {
@@ -67,19 +80,26 @@ TExportForm::TExportForm(const TDemProcs& procs) : Procs(procs) {
 }
 
 void TExportForm::GridToClipboard(int kind, const QString& creator) {
-    const QByteArray svg = GridPicture(Procs.Puzzle, kind, creator);
+    const TGridShapes shapes = GridShapes(Procs.Puzzle, PictureLook(kind));
     // The bitmap is the same drawing at PngScale pixels a unit.
-    const int side = Procs.Puzzle.Side() * PictureSquare + 2;
+    const int side = PictureSide(shapes.Side);
     QImage png(side * PngScale, side * PngScale, QImage::Format_RGB32);
     png.fill(Qt::white);
     QPainter p(&png);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(PngScale, PngScale);
-    DrawGrid(p, Procs.Puzzle, kind);
+    PaintGrid(p, shapes);
     p.end();
     auto* data = new QMimeData;
-    data->setData("image/svg+xml", svg);
+    data->setData("image/svg+xml", SvgOf(shapes, creator));
     data->setImageData(png);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void TExportForm::GridRtfToClipboard(const TExportLook& look) {
+    auto* data = new QMimeData;
+    data->setData("text/rtf", GridRtf(Procs.Puzzle, look));
+    data->setText(GridText(Procs.Puzzle, look));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

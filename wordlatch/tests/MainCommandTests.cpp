@@ -3,21 +3,26 @@
 #include "MainTestSupport.h"
 
 #include "DemoAboutUnit.h"
+#include "ExportChoice.h"
 #include "HelpWindow.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 
 namespace wl::fakes {
@@ -96,17 +101,42 @@ TEST_F(MainWindowTest, MenuEnablementThroughTheStates) {
                      "construction after delete");
 }
 
-TEST_F(MainWindowTest, CommandsLeftOutSayImpossibleAndLeaveThePuzzleAlone) {
+TEST_F(MainWindowTest, ExportsAskWhatTheGridShowsAndLeaveThePuzzleAlone) {
     const QString file = Path("left.xwd");
     NewPuzzle(Main->N11x1, "left.xwd");
     const QByteArray before = FileBytes(file);
-    for (QAction* a : {Main->ExportEPS1, Main->ExportMetafile1}) {
-        Boxes->Shown.clear();
-        a->trigger();
-        ASSERT_EQ(Boxes->Shown.size(), 1u) << a->objectName().toStdString();
-        EXPECT_EQ(Boxes->Shown[0].Kind, TPromptKind::Information);
-        EXPECT_EQ(Boxes->Shown[0].Text, NotInDemoText);
+    const auto answer = [this](bool solution) {
+        QTimer::singleShot(0, [this, solution] {
+            (solution ? App->ExportChoiceForm->SolutionRadio : App->ExportChoiceForm->BlankRadio)->setChecked(true);
+            App->ExportChoiceForm->OkBtn->click();
+        });
+    };
+    const struct {
+        QAction* Command;
+        QString File;
+        QByteArray Start;
+    } exports[] = {{Main->ExportMetafile1, "left.svg", "<?xml"},
+                   {Main->ExportEPS1, "left.eps", "%!PS-Adobe-3.0 EPSF-3.0\n"},
+                   {Main->ExportRTFFile1, "left.rtf", "{\\rtf1\\ansi\\ansicpg1252"}};
+    for (const auto& e : exports) {
+        answer(true);
+        Dialogs->Answers.push_back(Path(e.File));
+        e.Command->trigger();
+        EXPECT_EQ(Dialogs->Shown.back().FileName, Path(e.File)) << "proposed beside the puzzle";
+        EXPECT_TRUE(Dialogs->Shown.back().OverwritePrompt);
+        EXPECT_EQ(FileBytes(Path(e.File)).left(e.Start.size()), e.Start) << e.File.toStdString();
     }
+    // Never onto the puzzle's own file.
+    answer(false);
+    Dialogs->Answers.push_back(file);
+    Main->ExportEPS1->trigger();
+    EXPECT_EQ(BoxTexts(), QStringList{CopyOverOwnFile});
+
+    answer(false);
+    Main->RTFGridtoClipboard1->trigger();
+    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
+    EXPECT_TRUE(clip->data("text/rtf").startsWith("{\\rtf1"));
+    EXPECT_EQ(clip->text().count("\r\n"), 11);
     EXPECT_FALSE(Procs->PuzzleChanged);
     EXPECT_EQ(FileBytes(file), before);
 }

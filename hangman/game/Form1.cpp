@@ -73,7 +73,9 @@ bool Form1::Form_Load() {
         messages_.message(this, hm::MessageTitle,
                           QString::fromLocal8Bit(*error) + // path and system text
                               "\n\nTobbin Hangman reads its words from the file wordlist.dat in "
-                              "the folder it is started from, and cannot start without it.",
+                              "the folder it is started from, or, where that folder has none, in "
+                              "its folder of the user's data (~/.local/share/tobbin-hangman), and "
+                              "cannot start without it.",
                           MessageIcon::Critical);
         sounds_.closeSounds();
         return false;

@@ -2,7 +2,6 @@
 
 #include "SoundModule.h"
 
-#include <QCoreApplication>
 
 namespace hm {
 
@@ -39,7 +38,7 @@ void LazyWaveBackend::close(const std::string& alias) {
 std::unique_ptr<WaveBackend> LazyWaveBackend::loadSoundModule() {
     using Create = WaveBackend* (*)();
     const auto create = reinterpret_cast<Create>(puzzles::SoundModuleFunction(
-        QCoreApplication::applicationDirPath(), "hangman-sound", "hangman_create_wave_backend"));
+        puzzles::ProgramModules("tobbin-hangman"), "hangman-sound", "hangman_create_wave_backend"));
     return std::unique_ptr<WaveBackend>(create ? create() : nullptr);
 }
 

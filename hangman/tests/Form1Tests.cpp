@@ -432,7 +432,9 @@ TEST_F(GameWindow, AWordListMissingEmptyOrAFolderIsReportedWithItsPlaceAndStopsT
         EXPECT_EQ(messages.shown[0].icon, hangman::MessageIcon::Critical);
         EXPECT_EQ(messages.shown[0].text,
                   row.problem + "\n\nTobbin Hangman reads its words from the file wordlist.dat "
-                                "in the folder it is started from, and cannot start without it.");
+                                "in the folder it is started from, or, where that folder has none, in "
+                                "its folder of the user's data (~/.local/share/tobbin-hangman), and "
+                                "cannot start without it.");
         EXPECT_TRUE(soundsClosed()) << row.what;
     }
 }

@@ -1,14 +1,18 @@
 // The word list file: reading the sequential-data forms, and the add rules with
 // their append to the file.
+#include "PlayerFolder.h"
 #include "WordList.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -170,6 +174,41 @@ TEST_F(WordFile, AFailedAppendReportsTheSystemErrorAndChangesNothing) {
     EXPECT_NE(result.message.find("No such file or directory"), std::string::npos)
         << result.message;
     EXPECT_EQ(list.wordCount(), 2);
+}
+
+// Where the player's files live: the start folder when it holds a word list,
+// else the user's folder, filled once from the installed copies and kept.
+TEST(PlayerFolderTest, StartFolderOrTheUsersOwnFilledOnceFromTheInstall) {
+    const fs::path root = fs::temp_directory_path() / ("hm-folders-" + std::to_string(::getpid()));
+    fs::remove_all(root);
+    const fs::path here = root / "here", user = root / "data" / "tobbin-hangman", installed = root / "share";
+    fs::create_directories(here);
+    fs::create_directories(installed);
+    const auto write = [](const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; };
+    const auto read = [](const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    write(installed / "wordlist.dat", "\"APPLE\",\"a fruit\"\r\n");
+    write(installed / "topten.txt", "scores\r\n");
+
+    EXPECT_EQ(hm::PlayerFolder(here, user, installed), user);
+    EXPECT_EQ(read(user / "wordlist.dat"), "\"APPLE\",\"a fruit\"\r\n");
+    EXPECT_EQ(read(user / "topten.txt"), "scores\r\n");
+    // The player's own words stay; a missing table comes back.
+    write(user / "wordlist.dat", "mine\r\n");
+    fs::remove(user / "topten.txt");
+    EXPECT_EQ(hm::PlayerFolder(here, user, installed), user);
+    EXPECT_EQ(read(user / "wordlist.dat"), "mine\r\n");
+    EXPECT_EQ(read(user / "topten.txt"), "scores\r\n");
+    // Started in a folder of its own, the game keeps to it.
+    write(here / "wordlist.dat", "here\r\n");
+    EXPECT_EQ(hm::PlayerFolder(here, user, installed), here);
+    // A user folder that cannot be made leaves the start folder.
+    fs::remove(here / "wordlist.dat");
+    write(root / "file", "");
+    EXPECT_EQ(hm::PlayerFolder(here, root / "file" / "sub", installed), here);
+    fs::remove_all(root);
 }
 
 } // namespace

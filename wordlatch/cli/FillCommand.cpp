@@ -2,6 +2,7 @@
 
 #include "Fill.h"
 #include "Interop.h"
+#include "ProgramFolders.h"
 #include "PuzzleFiles.h"
 #include "SafeSave.h"
 
@@ -85,7 +86,7 @@ std::string Parse(const std::vector<std::string>& args, TCommand& c) {
 } // namespace
 
 std::filesystem::path BuiltinWordList(const std::filesystem::path& programFolder) {
-    return programFolder / BuiltinWordListName;
+    return puzzles::DataFolder(programFolder, "wordlatch") / BuiltinWordListName;
 }
 
 int RunFill(const std::vector<std::string>& args, const std::filesystem::path& programFolder,

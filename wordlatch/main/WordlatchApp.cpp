@@ -1,19 +1,20 @@
 #include "WordlatchApp.h"
 
 #include "AnalysisUnit.h"
+#include "ClueBankUnit.h"
 #include "DemoAboutUnit.h"
 #include "DemoAutoUnit.h"
 #include "DemoClueUnit.h"
 #include "DemoGridUnit.h"
 #include "DemoMsgUnit.h"
 #include "DemoPrefUnit.h"
-#include "ClueBankUnit.h"
 #include "DemoPrintUnit.h"
 #include "DictionaryUnit.h"
 #include "ExportChoice.h"
 #include "ExportUnit.h"
 #include "HelpWindow.h"
 #include "MailbotUnit.h"
+#include "ProgramFolders.h"
 #include "SFXUnit.h"
 #include "ScanUnit.h"
 #include "ScoreUnit.h"
@@ -23,12 +24,12 @@
 #include "XwinDemo1.h"
 
 #include <QCoreApplication>
-#include <map>
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <map>
 
 namespace wl {
 
@@ -100,7 +101,8 @@ TAppServices RealServices() {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->geometry().size() : QSize(1024, 768);
     };
-    s.ProgramFolder = QCoreApplication::applicationDirPath();
+    s.ProgramFolder = QString::fromStdString(
+        puzzles::DataFolder(QCoreApplication::applicationDirPath().toStdString(), "wordlatch").string());
     s.PdfFile = TPrinterChoice::DefaultPdfFile();
     return s;
 }

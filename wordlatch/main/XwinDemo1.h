@@ -151,6 +151,8 @@ public:
     void ShowGuidelines1Click();
     void ScanGrid1Click();
     void SavePuzzleAs1Click();
+    // Opens `path` as Open does once it is chosen (.puz and .ipuz through the import).
+    void OpenPuzzleFile(const QString& path, bool forSolving);
     // Export Metafile, Export EPS or Export RTF File.
     void ExportFileClick(QAction* item);
     void RTFGridtoClipboard1Click();

@@ -69,7 +69,11 @@ void TDemMainForm::Open1Click(bool forSolving) {
     options.Filter = OpenFilter;
     options.MustExist = true;
     const QString path = App.Services.FileDialogs->Execute(this, options);
-    if (path.isEmpty()) return;
+    if (!path.isEmpty()) OpenPuzzleFile(path, forSolving);
+}
+
+void TDemMainForm::OpenPuzzleFile(const QString& path, bool forSolving) {
+    TDemProcs& procs = App.DemProcs;
     const std::optional<TExchangeFormat> format = FormatOfFile(path.toStdString());
     bool solving = forSolving;
     if (format && *format != TExchangeFormat::Xwd) {

@@ -2,7 +2,6 @@
 
 #include "SoundModule.h"
 
-#include <QCoreApplication>
 
 namespace wl {
 
@@ -19,7 +18,7 @@ void TLazyWavePlayer::Play(const QString& name, bool synchronous) {
 std::unique_ptr<IWavePlayer> TLazyWavePlayer::LoadSoundModule() {
     using TCreate = IWavePlayer* (*)();
     const auto create = reinterpret_cast<TCreate>(
-        puzzles::SoundModuleFunction(QCoreApplication::applicationDirPath(), "wordlatch-sound",
+        puzzles::SoundModuleFunction(puzzles::ProgramModules("wordlatch"), "wordlatch-sound",
                                      "wordlatch_create_wave_player"));
     return std::unique_ptr<IWavePlayer>(create ? create() : nullptr);
 }

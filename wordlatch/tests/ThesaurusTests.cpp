@@ -58,12 +58,14 @@ constexpr const char* NounIndex = "  1 a licence line, indented\n"
 
 // Every "#k" in `text` as synset k's offset.
 std::string Placed(std::string text, const std::vector<std::size_t>& offsets) {
-    for (std::size_t k = offsets.size(); k-- > 0;)
-        for (std::size_t at; (at = text.find("#" + std::to_string(k))) != std::string::npos;) {
+    for (std::size_t k = offsets.size(); k-- > 0;) {
+        const std::string mark = std::string("#").append(std::to_string(k));
+        for (std::size_t at; (at = text.find(mark)) != std::string::npos;) {
             char offset[9];
             std::snprintf(offset, sizeof offset, "%08zu", offsets[k]);
             text.replace(at, 2, offset);
         }
+    }
     return text;
 }
 

@@ -77,12 +77,12 @@ void TDemMainForm::ClueBank1Click() {
     const TToolPaths& paths = App.DemPrefForm->ToolPaths;
     if (StartedToolProgram(paths.ClueBank)) return;
     if (!App.ClueBankForm) {
-        // The bank holds the folder the path names, else the open puzzle's.
+        // The bank holds the folder the path names, else the open puzzle's;
+        // with neither there is none (never the whole current folder tree).
         const auto folder = [this, &paths] {
             if (!paths.ClueBank.isEmpty()) return paths.ClueBank;
             const std::string& puzzle = App.DemProcs.PuzzleFileName;
-            return puzzle.empty() ? QDir::currentPath()
-                                  : QFileInfo(QString::fromStdString(puzzle)).absolutePath();
+            return puzzle.empty() ? QString() : QFileInfo(QString::fromStdString(puzzle)).absolutePath();
         };
         // A clue from the bank replaces the clue of the editor's word.
         const auto putClue = [this](const QString& clue) {

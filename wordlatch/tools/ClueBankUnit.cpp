@@ -1,5 +1,7 @@
 #include "ClueBankUnit.h"
 
+#include "ToolControls.h"
+
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,33 +24,6 @@
 namespace wl {
 
 namespace {
-
-QString Thousands(std::size_t n) {
-    return QLocale(QLocale::English).toString(qulonglong(n));
-}
-
-QString Counted(std::size_t n, const char* one, const char* many) {
-    return n == 1 ? QString("1 %1").arg(one) : QString("%1 %2").arg(Thousands(n), many);
-}
-
-QTreeWidget* Table(QWidget* parent, const char* name, const QStringList& columns) {
-    auto* table = new QTreeWidget(parent);
-    table->setObjectName(name);
-    table->setRootIsDecorated(false);
-    table->setUniformRowHeights(true);
-    table->setHeaderLabels(columns);
-    table->header()->setStretchLastSection(false);
-    table->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int c = 1; c < columns.size(); ++c) table->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-    return table;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 std::string FileName(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -90,9 +65,7 @@ TClueBankForm::TClueBankForm(std::function<QString()> bankFolder, std::function<
     ProgressBar->setTextVisible(false);
     ProgressBar->setRange(0, 1);
     CancelBtn = Button(this, "CancelBtn", "Cancel");
-    StatusLbl = new QLabel(this);
-    StatusLbl->setObjectName("StatusLbl");
-    StatusLbl->setWordWrap(true);
+    StatusLbl = StatusLabel(this);
     CloseBtn = Button(this, "CloseBtn", "&Close");
 
     auto* search = new QHBoxLayout;
@@ -273,6 +246,8 @@ void TClueBankForm::Search() {
 }
 
 void TClueBankForm::ShowCurrentWord() {
+    // The grid's selection moves with every key; a hidden bank need not follow it.
+    if (!isVisible()) return;
     const std::string word = SelectedWord();
     const bool whole = !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
         return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');

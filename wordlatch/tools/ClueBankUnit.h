@@ -53,7 +53,8 @@ public:
     QLabel* StatusLbl;
     QPushButton* CloseBtn;
 
-    // With a whole word selected in the grid, shows the clues its answer had.
+    // With a whole word selected in the grid, shows the clues its answer had
+    // (while the window is shown).
     void ShowCurrentWord();
     void Search();
     bool Busy() const { return Worker != nullptr; }

@@ -3,6 +3,7 @@
 #include "DemoGridUnit.h"
 #include "PuzzleHistory.h"
 #include "Suggest.h"
+#include "ToolControls.h"
 #include "ToolLinks.h"
 
 #include <QCheckBox>
@@ -32,30 +33,6 @@ namespace {
 // The matches and suggestions shown; the count says how many there are in all.
 constexpr std::size_t ShownWords = 500;
 
-QTreeWidget* WordTable(QWidget* parent, const char* name, const QStringList& columns) {
-    auto* table = new QTreeWidget(parent);
-    table->setObjectName(name);
-    table->setRootIsDecorated(false);
-    table->setUniformRowHeights(true);
-    table->setHeaderLabels(columns);
-    table->header()->setStretchLastSection(false);
-    table->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int c = 1; c < columns.size(); ++c)
-        table->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-    return table;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QString Thousands(std::size_t n) {
-    return QLocale(QLocale::English).toString(qulonglong(n));
-}
-
 } // namespace
 
 TDictionaryForm::TDictionaryForm(TDemProcs& procs, TPuzzleHistory& history, TDemGridForm& grid,
@@ -74,10 +51,10 @@ TDictionaryForm::TDictionaryForm(TDemProcs& procs, TPuzzleHistory& history, TDem
     ScoreSpin->setValue(1);
     FoundLbl = new QLabel(this);
     FoundLbl->setObjectName("FoundLbl");
-    MatchList = WordTable(this, "MatchList", {"Word", "Score"});
+    MatchList = Table(this, "MatchList", {"Word", "Score"});
     SuggestLbl = new QLabel(this);
     SuggestLbl->setObjectName("SuggestLbl");
-    SuggestList = WordTable(this, "SuggestList", {"Word", "Score", "Crossings"});
+    SuggestList = Table(this, "SuggestList", {"Word", "Score", "Crossings"});
     SuggestList->headerItem()->setToolTip(2, "Words the tightest crossing can still take");
     NoRepeatsChk = new QCheckBox("No answer &twice", this);
     NoRepeatsChk->setObjectName("NoRepeatsChk");
@@ -94,9 +71,7 @@ TDictionaryForm::TDictionaryForm(TDemProcs& procs, TPuzzleHistory& history, TDem
     ProgressBar->setObjectName("ProgressBar");
     ProgressBar->setRange(0, 1000);
     ProgressBar->setTextVisible(false);
-    StatusLbl = new QLabel(this);
-    StatusLbl->setObjectName("StatusLbl");
-    StatusLbl->setWordWrap(true);
+    StatusLbl = StatusLabel(this);
     CloseBtn = Button(this, "CloseBtn", "&Close");
 
     auto* search = new QHBoxLayout;

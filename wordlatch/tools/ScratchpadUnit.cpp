@@ -2,6 +2,7 @@
 
 #include "ReadFile.h"
 #include "SafeSave.h"
+#include "ToolControls.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -37,14 +38,10 @@ TScratchpadForm::TScratchpadForm(std::function<QString()> padFile, std::function
     resize(420, 360);
     PadMemo = new QPlainTextEdit(this);
     PadMemo->setObjectName("PadMemo");
-    AddWordBtn = new QPushButton("Add Grid Word", this);
-    AddWordBtn->setObjectName("AddWordBtn");
+    AddWordBtn = Button(this, "AddWordBtn", "Add Grid Word");
     AddWordBtn->setToolTip("Adds the word selected in the grid on a line of its own");
-    StatusLbl = new QLabel(this);
-    StatusLbl->setObjectName("StatusLbl");
-    StatusLbl->setWordWrap(true);
-    CloseBtn = new QPushButton("Close", this);
-    CloseBtn->setObjectName("CloseBtn");
+    StatusLbl = StatusLabel(this);
+    CloseBtn = Button(this, "CloseBtn", "Close");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(AddWordBtn);
     buttons->addStretch();

@@ -1,6 +1,7 @@
 #include "ThesaurusUnit.h"
 
 #include "Thesaurus.h"
+#include "ToolControls.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -18,13 +19,6 @@
 namespace wl {
 
 namespace {
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QFont Bold(QFont font) {
     font.setBold(true);
@@ -47,10 +41,6 @@ public:
 private:
     QTreeView* Tree;
 };
-
-QString Plural(qsizetype n, const char* one, const char* many) {
-    return QString("%1 %2").arg(n).arg(n == 1 ? one : many);
-}
 
 } // namespace
 
@@ -78,9 +68,7 @@ TThesaurusForm::TThesaurusForm(std::function<QString()> dataPath,
     DefinitionsList = new QListWidget(this);
     DefinitionsList->setObjectName("DefinitionsList");
     DefinitionsList->setWordWrap(true);
-    StatusLbl = new QLabel(this);
-    StatusLbl->setObjectName("StatusLbl");
-    StatusLbl->setWordWrap(true);
+    StatusLbl = StatusLabel(this);
     CloseBtn = Button(this, "CloseBtn", "&Close");
 
     auto* word = new QHBoxLayout;
@@ -206,8 +194,8 @@ void TThesaurusForm::Show(const QString& word) {
         SetStatus(QString("No entry for \"%1\".").arg(word));
     else
         SetStatus(QString("\"%1\": %2, %3.")
-                      .arg(word, Plural(meanings, "meaning", "meanings"),
-                           Plural(definitions, "definition", "definitions")));
+                      .arg(word, Counted(std::size_t(meanings), "meaning", "meanings"),
+                           Counted(std::size_t(definitions), "definition", "definitions")));
 }
 
 void TThesaurusForm::CopyWord(QTreeWidgetItem* item) {

@@ -8,16 +8,24 @@
 
 namespace wl {
 
-int SelectedSlot(const TDemProcs& procs, const TDemGridForm& grid) {
+namespace {
+
+int SlotThrough(const TGridSlots& numbering, const TDemProcs& procs, const TDemGridForm& grid) {
     if (grid.Direction == 0 || procs.CellSize <= 0) return -1;
     const QPoint square = grid.SquareAt(grid.CursorPos);
-    return TGridSlots(procs.Puzzle).Through(square.x(), square.y(), grid.Direction == 1 ? 'a' : 'd');
+    return numbering.Through(square.x(), square.y(), grid.Direction == 1 ? 'a' : 'd');
+}
+
+} // namespace
+
+int SelectedSlot(const TDemProcs& procs, const TDemGridForm& grid) {
+    return SlotThrough(TGridSlots(procs.Puzzle), procs, grid);
 }
 
 std::string SelectedWord(const TDemProcs& procs, const TDemGridForm& grid) {
-    const int s = SelectedSlot(procs, grid);
-    if (s < 0) return {};
     const TGridSlots numbering(procs.Puzzle);
+    const int s = SlotThrough(numbering, procs, grid);
+    if (s < 0) return {};
     const TSlot& slot = numbering.Slots()[std::size_t(s)];
     if (procs.PuzzleMode != ModeSolve) return SlotLetters(procs.Puzzle, slot);
     std::string word;
